@@ -1,0 +1,131 @@
+#include "engine/Match.h"
+
+#include "engine/CheckedMath.h"
+
+#include <stdexcept>
+#include <string>
+
+namespace zamut {
+
+namespace {
+
+bool AlreadyDealt(const MatchState& state, std::int32_t round, CardValue card) {
+    for (std::int32_t earlier = 1; earlier < round; ++earlier) {
+        if (state.ComputerCard[earlier] == card) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool PlayedBefore(const MatchState& state, CardValue card) {
+    for (std::int32_t earlier = 1; earlier < state.CurrentRound; ++earlier) {
+        if (state.PlayerCard[earlier] == card) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The caption after round `played`. The full-width "２回戦" after card 1 in
+// round 1 is deliberate: it matches the full-width "１回戦" of a new game,
+// while every other caption uses ordinary digits.
+std::string NextRoundCaption(std::int32_t played, CardValue card) {
+    if (played == 1 && card == 1) {
+        return "２回戦";
+    }
+    return std::to_string(played + 1) + "回戦";
+}
+
+} // namespace
+
+void Deal(MatchState& state, BoardView& view, RandomGenerator& generator) {
+    for (std::int32_t round = 1; round <= RoundCount; ++round) {
+        do {
+            state.ComputerCard[round] = RandomBetween(generator, 9, 1);
+        } while (AlreadyDealt(state, round, state.ComputerCard[round]));
+    }
+    state.PlayerTotal = 0;
+    state.ComputerTotal = 0;
+    state.CurrentRound = 1;
+
+    view.SetCaption(LabelId::Label1, "");
+    view.SetCaption(LabelId::Label3, "0");
+    view.SetCaption(LabelId::Label4, "0");
+    for (CardValue card = 1; card <= 9; ++card) {
+        view.ShowCardPicture(HandImage(card), ToCardPicture(card));
+    }
+    for (std::int32_t round = 1; round <= RoundCount; ++round) {
+        view.ShowCardPicture(PlayerRowImage(round), BackPicture);
+    }
+    for (std::int32_t round = 1; round <= RoundCount; ++round) {
+        view.ShowCardPicture(ComputerRowImage(round), BackPicture);
+    }
+}
+
+void NewGame(MatchState& state, BoardView& view, RandomGenerator& generator) {
+    Deal(state, view, generator);
+    state.CurrentRound = 1;
+    view.SetCaption(LabelId::Label1, "１回戦");
+    for (CardValue card = 1; card <= 9; ++card) {
+        view.SetCardEnabled(HandImage(card), true);
+    }
+}
+
+void PlayCard(MatchState& state, BoardView& view, CardValue card) {
+    const std::int32_t round = state.CurrentRound;
+    if (round < 1 || round > RoundCount) {
+        return;
+    }
+    if (card < 1 || card > 9) {
+        throw std::invalid_argument("PlayCard: card " + std::to_string(card) +
+                                    " is not a card value 1..9");
+    }
+    if (PlayedBefore(state, card)) {
+        throw std::invalid_argument("PlayCard: card " + std::to_string(card) +
+                                    " was already played in this match");
+    }
+
+    state.PlayerCard[round] = card;
+    view.SetCardEnabled(HandImage(card), false);
+    view.ShowCardPicture(HandImage(card), BackPicture);
+    view.ShowCardPicture(PlayerRowImage(round), ToCardPicture(card));
+    const CardValue computer = state.ComputerCard[round];
+    view.ShowCardPicture(ComputerRowImage(round), ToCardPicture(computer));
+
+    const CardValue player = state.PlayerCard[round];
+    if (player > computer) {
+        state.PlayerTotal = CheckedAdd(CheckedAdd(state.PlayerTotal, player), computer);
+        view.SetCaption(LabelId::Label3, std::to_string(state.PlayerTotal));
+    } else if (player < computer) {
+        state.ComputerTotal = CheckedAdd(CheckedAdd(state.ComputerTotal, computer), player);
+        view.SetCaption(LabelId::Label4, std::to_string(state.ComputerTotal));
+    }
+
+    if (round < RoundCount) {
+        state.CurrentRound = round + 1;
+        view.SetCaption(LabelId::Label1, NextRoundCaption(round, card));
+    } else {
+        JudgeMatch(state, view);
+    }
+}
+
+void JudgeMatch(const MatchState& state, BoardView& view) {
+    if (state.PlayerTotal > state.ComputerTotal) {
+        view.SetCaption(LabelId::Label1, "あなたの勝ちです");
+        return;
+    }
+    if (state.PlayerTotal < state.ComputerTotal) {
+        view.SetCaption(LabelId::Label1, "あなたの負けです");
+        return;
+    }
+    for (std::int32_t round = 1; round <= RoundCount; ++round) {
+        if (state.PlayerCard[round] != state.ComputerCard[round]) {
+            view.SetCaption(LabelId::Label1, "引き分けです");
+            return;
+        }
+    }
+    view.SetCaption(LabelId::Label1, "あなたはすごいです！！アカギと呼ばせてください");
+}
+
+} // namespace zamut

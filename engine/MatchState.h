@@ -1,0 +1,33 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace zamut {
+
+inline constexpr std::int32_t RoundCount = 9;
+
+// Nine 32-bit entries addressed by round, 1..9, as the rules count them.
+class ByRound {
+public:
+    std::int32_t& operator[](std::int32_t round) { return entries_.at(Index(round)); }
+    std::int32_t operator[](std::int32_t round) const { return entries_.at(Index(round)); }
+    friend bool operator==(const ByRound&, const ByRound&) = default;
+
+private:
+    static std::size_t Index(std::int32_t round) { return static_cast<std::size_t>(round - 1); }
+    std::array<std::int32_t, RoundCount> entries_{};
+};
+
+// The state of one match. Every field starts at 0: no match dealt yet.
+struct MatchState {
+    ByRound PlayerCard; // the card the player played in each round
+    std::int32_t PlayerTotal = 0;
+    ByRound ComputerCard; // the computer's hidden order, fixed per match
+    std::int32_t ComputerTotal = 0;
+    std::int32_t CurrentRound = 0; // the round to play next; 0 until the first new game
+
+    friend bool operator==(const MatchState&, const MatchState&) = default;
+};
+
+} // namespace zamut
