@@ -10,7 +10,7 @@ packages=(
     qt6-base-dev qt6-qpa-plugins qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-monapo fonts-ipafont-gothic
-    xvfb xauth x11-utils imagemagick libxcb1-dev libxcb-damage0-dev
+    xvfb xauth x11-utils imagemagick libxcb1-dev libxcb-damage0-dev libxkbcommon-dev
     desktop-file-utils appstream binutils-mingw-w64-x86-64
 )
 
