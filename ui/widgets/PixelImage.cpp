@@ -1,0 +1,43 @@
+#include "ui/widgets/PixelImage.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace zamut {
+
+PixelImage::PixelImage(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_TranslucentBackground); // transparent corners show what lies behind
+}
+
+void PixelImage::setPicture(const QPixmap& picture) {
+    picture_ = picture;
+    update();
+}
+
+QSize PixelImage::sizeHint() const {
+    return picture_.deviceIndependentSize().toSize();
+}
+
+void PixelImage::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawPixmap(QRect(QPoint(0, 0), picture_.deviceIndependentSize().toSize()), picture_);
+}
+
+void PixelImage::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void PixelImage::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    pressed_ = false;
+    event->accept();
+    if (click) {
+        emit clicked();
+    }
+}
+
+} // namespace zamut
