@@ -51,11 +51,11 @@ case "${1:-}" in
     build default
     if ! has_display; then
         echo "ザムト needs a graphical display, and none is reachable (DISPLAY/WAYLAND_DISPLAY)."
-        echo "The game is built: build/default/app/zamut"
+        echo "The game is built: build/default/bin/zamut"
         echo "To run it without a desktop, use a virtual X server:  xvfb-run -a ./run.sh"
         exit 1
     fi
-    exec build/default/app/zamut
+    exec build/default/bin/zamut
     ;;
 test)
     build default
