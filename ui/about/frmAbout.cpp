@@ -1,0 +1,165 @@
+#include "ui/about/frmAbout.h"
+
+#include "ui/widgets/GameFont.h"
+#include "ui/widgets/PixelImage.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <utility>
+
+namespace zamut {
+
+namespace {
+
+// The values the author fills in; the layout fixes only where they stand.
+const QString kAuthor = QStringLiteral("ザムト開発チーム");
+const QString kCopyright = QStringLiteral("Copyright (C) 2026 ザムト開発チーム");
+const QString kEmail = QStringLiteral("zamut@example.org");
+const QString kWebPage = QStringLiteral("https://example.org/zamut/");
+
+// The window's default font, 9 points at 96 dpi.
+constexpr int kDefaultFontPixels = 12;
+// "ＭＳ Ｐゴシック" 14.25 pt bold.
+constexpr int kTitleFontPixels = 19;
+
+QLabel* AutoSizeLabel(QWidget* parent, const char* name, const QString& text, QPoint topLeft) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->move(topLeft);
+    label->adjustSize();
+    return label;
+}
+
+QLabel* WrappingLabel(QWidget* parent, const char* name, const QString& text, QRect box) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(box);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(palette);
+    return label;
+}
+
+// X11 has no window style for "not in the taskbar" short of a tool window,
+// which would end the program with the main window; the EWMH state does it.
+// A window manager drops _NET_WM_STATE when a window is withdrawn, so this is
+// written again before every map.
+void SkipTaskbar(WId window) {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 == nullptr) {
+        return; // not the xcb platform
+    }
+    xcb_connection_t* connection = x11->connection();
+    const auto atom = [connection](const char* name) {
+        const xcb_intern_atom_cookie_t cookie =
+            xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name);
+        const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
+            xcb_intern_atom_reply(connection, cookie, nullptr), &std::free);
+        return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+    };
+    const xcb_atom_t state = atom("_NET_WM_STATE");
+    const xcb_atom_t skipTaskbar = atom("_NET_WM_STATE_SKIP_TASKBAR");
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window), state,
+                        XCB_ATOM_ATOM, 32, 1, &skipTaskbar);
+    xcb_flush(connection);
+}
+
+} // namespace
+
+// A plain top-level window rather than a dialog-type one: on X11 a dialog is
+// made transient for the program's windows and would go with the main window.
+frmAbout::frmAbout(QString applicationTitle, QPixmap iconPicture)
+    : QDialog(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      applicationTitle_(std::move(applicationTitle)) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setFixedSize(kClientGeometry.size());
+    setFont(GameFont(kDefaultFontPixels));
+    setBackgroundRole(QPalette::Button);
+    setAutoFillBackground(true);
+
+    // Default 3-D picture-box border, two pixels, around the picture's own size.
+    picIcon = new QFrame(this);
+    picIcon->setObjectName(QStringLiteral("picIcon"));
+    picIcon->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    auto* picture = new PixelImage(picIcon);
+    picture->setPicture(iconPicture);
+    const int border = picIcon->frameWidth();
+    picture->setGeometry(QRect(QPoint(border, border), picture->sizeHint()));
+    picIcon->setGeometry(
+        QRect(QPoint(16, 16), picture->sizeHint() + QSize(2 * border, 2 * border)));
+
+    Label1 = AutoSizeLabel(this, "Label1", QStringLiteral("ザムト"), QPoint(152, 8));
+    Label1->setFont(GameFont(kTitleFontPixels, true));
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->adjustSize();
+    Label2 = AutoSizeLabel(this, "Label2", QStringLiteral("Version 1.0.4"), QPoint(144, 40));
+    Label3 = AutoSizeLabel(this, "Label3", kCopyright, QPoint(120, 56));
+    Label4 = AutoSizeLabel(this, "Label4", kAuthor, QPoint(160, 72));
+
+    lblDescription = WrappingLabel(this, "lblDescription",
+                                   QStringLiteral("ご意見、苦情等は下記アドレスまで") +
+                                       QStringLiteral("E-mail:") + kEmail + QChar(0x3000) +
+                                       kWebPage + QChar(0x3000),
+                                   QRect(56, 104, 259, 46));
+    lblDisclaimer = WrappingLabel(
+        this, "lblDisclaimer",
+        QStringLiteral("警告: フリーソフトです。使用によるトラブルは一切責任を負い兼ねますので、"
+                       "自己責任の上でお楽しみください。"),
+        QRect(17, 175, 258, 55));
+
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setGeometry(283, 176, 92, 23);
+    cmdOK->setDefault(true);
+    cmdOK->setFocus();
+    // The button's Click is what unloads the window, as the close box does.
+    connect(cmdOK, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void frmAbout::ShowModeless() {
+    if (isVisible()) {
+        raise();
+        activateWindow();
+        return;
+    }
+    Load();
+    SkipTaskbar(winId());
+    setGeometry(kClientGeometry); // a dialog would otherwise centre itself
+    show();
+}
+
+void frmAbout::Load() {
+    setWindowTitle(applicationTitle_ + QStringLiteral("のﾊﾞｰｼﾞｮﾝ情報"));
+}
+
+// Esc presses cmdOK as the cancel button, so both keys end in its Click.
+void frmAbout::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        cmdOK->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+// The etched separator between the contact text and the disclaimer: a grey
+// line with a white line of two pixels one pixel lower.
+void frmAbout::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(QRect(QPoint(6, 163), QPoint(376, 163)), QColor(128, 128, 128));
+    painter.fillRect(QRect(QPoint(7, 164), QPoint(376, 165)), QColor(255, 255, 255));
+}
+
+} // namespace zamut

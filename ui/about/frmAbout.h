@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QDialog>
+#include <QPixmap>
+#include <QRect>
+#include <QString>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+
+namespace zamut {
+
+// The fixed About window. One instance lives for the whole run; its window is
+// loaded (caption set, placed, shown) and unloaded any number of times.
+class frmAbout : public QDialog {
+    Q_OBJECT
+public:
+    // Where the client area's top-left corner opens on the screen, and its size.
+    static constexpr QRect kClientGeometry{156, 129, 382, 237};
+
+    // applicationTitle goes into the caption; iconPicture is card picture 9.
+    frmAbout(QString applicationTitle, QPixmap iconPicture);
+
+    // The About command: loads and shows the window if it is not open,
+    // otherwise brings the open window to the front without loading it again.
+    void ShowModeless();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void Load();
+
+    const QString applicationTitle_;
+    QFrame* picIcon;
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label3;
+    QLabel* Label4;
+    QLabel* lblDescription;
+    QLabel* lblDisclaimer;
+    QPushButton* cmdOK;
+};
+
+} // namespace zamut
