@@ -102,7 +102,7 @@ Ink pipInk(double dx, double dy, int size, Pip pip) {
     const double r = std::hypot(dx, dy);
     const double outer = size / 2.0;
     const Ink ring = ringInk(pip);
-    if (r > outer - 1.2)
+    if (r > outer - 1.2) // the rim, lit from the top left like the tile itself
         return dx + dy < -outer * 0.9 ? lightInk(pip) : ring;
     if (r > outer - 2.2) {
         const auto i = static_cast<int>(std::floor(std::abs(dx)));
@@ -128,31 +128,30 @@ void drawPip(Canvas& canvas, const Placement& p) {
     }
 }
 
-// The single circle of card 1: rings of dark blue, grey and light grey
-// around a green ring and a red centre.
+// One pixel of the single circle of card 1, dx and dy from its centre: a
+// dotted dark-blue rim, rings of grey and light grey, a green ring and a red
+// centre crossed in dark red.
+Ink grandPipInk(int dx, int dy) {
+    const double r = std::hypot(dx, dy);
+    if (r > 7.4)
+        return (std::abs(dx) + std::abs(dy)) % 2 == 0 && r < 8.6 ? Dot : Blue;
+    if (r > 6.4)
+        return Shadow;
+    if (r > 5.4)
+        return Dot;
+    if (r > 3.4)
+        return Green;
+    if (r > 2.4 || (dx != 0 && dy != 0))
+        return Red;
+    return DarkRed;
+}
+
 void drawGrandPip(Canvas& canvas, int cx, int cy) {
     constexpr int Radius = 9;
-    for (int dy = -Radius; dy <= Radius; ++dy) {
-        for (int dx = -Radius; dx <= Radius; ++dx) {
-            const double r = std::hypot(dx, dy);
-            Ink ink = Clear;
-            if (r > 9.5)
-                continue;
-            if (r > 7.4)
-                ink = (std::abs(dx) + std::abs(dy)) % 2 == 0 && r < 8.6 ? Dot : Blue;
-            else if (r > 6.4)
-                ink = Shadow;
-            else if (r > 5.4)
-                ink = Dot;
-            else if (r > 3.4)
-                ink = Green;
-            else if (r > 2.4)
-                ink = Red;
-            else
-                ink = std::abs(dx) == 0 || std::abs(dy) == 0 ? DarkRed : Red;
-            canvas.put(cx + dx, cy + dy, ink);
-        }
-    }
+    for (int dy = -Radius; dy <= Radius; ++dy)
+        for (int dx = -Radius; dx <= Radius; ++dx)
+            if (std::hypot(dx, dy) <= Radius + 0.5)
+                canvas.put(cx + dx, cy + dy, grandPipInk(dx, dy));
 }
 
 // Face layouts in card pixels; the face spans columns 2..22 and rows 5..33,
