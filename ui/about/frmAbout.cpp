@@ -23,7 +23,8 @@ namespace {
 
 // The values the author fills in; the layout fixes only where they stand.
 const QString kAuthor = QStringLiteral("ザムト開発チーム");
-const QString kCopyright = QStringLiteral("Copyright (C) 2026 ザムト開発チーム");
+// The copyright line stands above the author's name, which completes it.
+const QString kCopyright = QStringLiteral("Copyright (C) 2026");
 const QString kEmail = QStringLiteral("zamut@example.org");
 const QString kWebPage = QStringLiteral("https://example.org/zamut/");
 
@@ -40,12 +41,73 @@ QLabel* AutoSizeLabel(QWidget* parent, const char* name, const QString& text, QP
     return label;
 }
 
+// Japanese wrapping as the designed window does it: after a space or next to
+// a Japanese character, but never inside a run of Latin text, so "E-mail" and
+// the addresses stay whole; no line starts with a closing mark.
+class WrappingText : public QLabel {
+public:
+    using QLabel::QLabel;
+
+    int heightForWidth(int width) const override {
+        return static_cast<int>(Lines(width).size()) * fontMetrics().lineSpacing();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setPen(palette().color(QPalette::WindowText));
+        const QFontMetrics metrics = fontMetrics();
+        int baseline = metrics.ascent();
+        for (const QString& line : Lines(width())) {
+            painter.drawText(0, baseline, line);
+            baseline += metrics.lineSpacing();
+        }
+    }
+
+private:
+    static bool IsJapanese(QChar c) { return c.unicode() >= 0x2E80; }
+    static bool StartsNoLine(QChar c) { return QStringLiteral("、。，．）」』ー").contains(c); }
+
+    // Between text[i - 1] and text[i].
+    static bool MayBreakBefore(const QString& text, qsizetype i) {
+        const QChar before = text[i - 1];
+        const QChar after = text[i];
+        return !StartsNoLine(after) &&
+               (before.isSpace() || IsJapanese(before) || IsJapanese(after));
+    }
+
+    QStringList Lines(int width) const {
+        const QString content = text();
+        const QFontMetrics metrics = fontMetrics();
+        QStringList lines;
+        qsizetype start = 0;
+        while (start < content.size()) {
+            qsizetype end = content.size();
+            qsizetype lastBreak = -1;
+            for (qsizetype i = start + 1; i < content.size(); ++i) {
+                if (MayBreakBefore(content, i)) {
+                    if (metrics.horizontalAdvance(content.mid(start, i - start)) > width) {
+                        end = lastBreak > start ? lastBreak : i;
+                        break;
+                    }
+                    lastBreak = i;
+                }
+            }
+            if (end == content.size() && metrics.horizontalAdvance(content.mid(start)) > width &&
+                lastBreak > start) {
+                end = lastBreak;
+            }
+            lines.append(content.mid(start, end - start));
+            start = end;
+        }
+        return lines;
+    }
+};
+
 QLabel* WrappingLabel(QWidget* parent, const char* name, const QString& text, QRect box) {
-    auto* label = new QLabel(text, parent);
+    auto* label = new WrappingText(text, parent);
     label->setObjectName(QLatin1String(name));
     label->setGeometry(box);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, Qt::black);
     label->setPalette(palette);
@@ -57,11 +119,12 @@ QLabel* WrappingLabel(QWidget* parent, const char* name, const QString& text, QR
 // A window manager drops _NET_WM_STATE when a window is withdrawn, so this is
 // written again before every map.
 void SkipTaskbar(WId window) {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 == nullptr) {
-        return; // not the xcb platform
+    // Qt answers the X11 interface on every platform; only xcb has a connection.
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) {
+        return;
     }
-    xcb_connection_t* connection = x11->connection();
+    xcb_connection_t* connection =
+        qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
     const auto atom = [connection](const char* name) {
         const xcb_intern_atom_cookie_t cookie =
             xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name);
@@ -110,9 +173,8 @@ frmAbout::frmAbout(QString applicationTitle, QPixmap iconPicture)
     Label4 = AutoSizeLabel(this, "Label4", kAuthor, QPoint(160, 72));
 
     lblDescription = WrappingLabel(this, "lblDescription",
-                                   QStringLiteral("ご意見、苦情等は下記アドレスまで") +
-                                       QStringLiteral("E-mail:") + kEmail + QChar(0x3000) +
-                                       kWebPage + QChar(0x3000),
+                                   QStringLiteral("ご意見、苦情等は下記アドレスまでE-mail:") +
+                                       kEmail + QChar(0x3000) + kWebPage + QChar(0x3000),
                                    QRect(56, 104, 259, 46));
     lblDisclaimer = WrappingLabel(
         this, "lblDisclaimer",
