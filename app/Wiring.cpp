@@ -1,0 +1,63 @@
+#include "app/Wiring.h"
+
+#include "app/AppInfo.h"
+#include "ui/main/Form1.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QMessageBox>
+#include <QTranslator>
+
+#include <exception>
+
+namespace zamut {
+
+namespace {
+
+template <typename Operation>
+auto Guarded(Operation operation, const FatalErrorHandler& onFatalError) {
+    return [operation, onFatalError] {
+        try {
+            operation();
+        } catch (const std::exception& error) {
+            onFatalError(QString::fromUtf8(error.what()));
+        } catch (...) {
+            onFatalError(QStringLiteral("unknown error"));
+        }
+    };
+}
+
+} // namespace
+
+void WireForm1(Form1& form, const FatalErrorHandler& onFatalError) {
+    auto* f = &form;
+    QObject::connect(form.start, &QAction::triggered, f,
+                     Guarded([f] { f->NewGameCommand(); }, onFatalError));
+    QObject::connect(form.end, &QAction::triggered, f,
+                     Guarded([f] { f->ExitCommand(); }, onFatalError));
+    QObject::connect(form.zamut, &QAction::triggered, f,
+                     Guarded([f] { f->HelpCommand(); }, onFatalError));
+    QObject::connect(form.version, &QAction::triggered, f,
+                     Guarded([f] { f->VersionCommand(); }, onFatalError));
+    for (CardValue card = 1; card <= 9; ++card) {
+        QObject::connect(form.Image(HandImage(card)), &PixelImage::clicked, f,
+                         Guarded([f, card] { f->PlayCardCommand(card); }, onFatalError));
+    }
+}
+
+void ReportFatalErrorAndExit(const QString& what) {
+    // Qt's own Japanese texts for the message box's buttons; loaded only now,
+    // since a healthy run never needs them.
+    static QTranslator translator;
+    if (translator.load(QStringLiteral("qtbase_ja"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(&translator);
+    }
+    QMessageBox::critical(
+        nullptr, QString::fromUtf8(AppInfo.Title),
+        QStringLiteral("予期しないエラーが発生したため、終了します。\n\n%1").arg(what));
+    QCoreApplication::exit(1);
+}
+
+} // namespace zamut

@@ -1,0 +1,25 @@
+#include "app/AppInfo.h"
+#include "app/Wiring.h"
+#include "engine/Random.h"
+#include "ui/main/Form1.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char* argv[]) {
+    // The game takes no command line. Qt is given the program name alone, so
+    // that its own options (-style, -reverse, -stylesheet ...) change nothing.
+    char fallbackName[] = "zamut";
+    char* programName[] = {argc > 0 && argv[0] != nullptr ? argv[0] : fallbackName, nullptr};
+    int programArgc = 1;
+    QApplication application(programArgc, programName);
+    QApplication::setApplicationName(QStringLiteral("zamut")); // the X11 window class
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZAMUT_APP_ID));
+
+    zamut::ClockMixedGenerator generator;
+    zamut::Form1 form(generator, {[] {}, [] {}});
+    form.setWindowIcon(QIcon(QStringLiteral(":/icon/zamut.png")));
+    zamut::WireForm1(form, zamut::ReportFatalErrorAndExit);
+    form.show();
+    return application.exec();
+}

@@ -1,0 +1,276 @@
+#include "ui/main/Form1.h"
+
+#include "engine/Match.h"
+#include "ui/main/Layout.h"
+#include "ui/main/PictureBox.h"
+#include "ui/widgets/GameFont.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMenuBar>
+
+namespace zamut {
+
+namespace {
+
+const QColor BoardGreen(0, 128, 0);
+
+// Round captions stay where the board puts them; a longer text (a verdict)
+// moves left to keep this gap to the score panel, wrapping if it must.
+constexpr int CaptionGap = 8;
+
+struct LabelLook {
+    QFont font;
+    QColor background;
+    QColor text;
+    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
+};
+
+// An opaque label that sizes itself to its text from a fixed top-left corner.
+QLabel* AddLabel(QWidget* container, const char* name, const QString& text, QPoint topLeft,
+                 const LabelLook& look) {
+    auto* label = new QLabel(text, container);
+    label->setObjectName(QLatin1String(name));
+    label->setFont(look.font);
+    label->setAlignment(look.alignment);
+    label->setAutoFillBackground(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, look.background);
+    palette.setColor(QPalette::WindowText, look.text);
+    label->setPalette(palette);
+    label->move(topLeft);
+    label->adjustSize();
+    return label;
+}
+
+PixelImage* AddImage(QWidget* container, const QString& name, QPoint topLeft,
+                     const QPixmap& picture) {
+    auto* image = new PixelImage(container);
+    image->setObjectName(name);
+    image->setPicture(picture);
+    image->setGeometry(QRect(topLeft, QSize(Px(360), Px(510))));
+    return image;
+}
+
+// What a screen reader says for a card picture: "5筒" (five of circles) or face down.
+QString CardName(CardPicture picture) {
+    return picture == BackPicture ? QStringLiteral("裏向き") : QStringLiteral("%1筒").arg(picture);
+}
+
+QString ImageName(ImageId id, CardPicture picture) {
+    switch (id.row) {
+    case ImageRow::Hand:
+        return QStringLiteral("手札 %1").arg(CardName(picture));
+    case ImageRow::Player:
+        return QStringLiteral("あなた %1回戦 %2").arg(id.slot).arg(CardName(picture));
+    case ImageRow::Computer:
+        return QStringLiteral("COM %1回戦 %2").arg(id.slot).arg(CardName(picture));
+    }
+    return {};
+}
+
+std::size_t SlotIndex(std::int32_t slot) {
+    if (slot < 1 || slot > 9) {
+        throw std::out_of_range("board image slot outside 1..9");
+    }
+    return static_cast<std::size_t>(slot - 1);
+}
+
+} // namespace
+
+Form1::Form1(RandomGenerator& generator, Commands commands)
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                               Qt::WindowCloseButtonHint),
+      generator_(generator), commands_(std::move(commands)) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("ザムト"));
+    for (std::size_t k = 0; k < Image1.size(); ++k) {
+        Image1[k] = QPixmap(QStringLiteral(":/cards/%1.png").arg(k));
+    }
+    BuildMenus();
+    BuildBoard();
+    resize(Px(6795), Px(5370) + menuBar()->sizeHint().height());
+}
+
+void Form1::BuildMenus() {
+    // Kept inside the window even where the desktop offers a global menu bar.
+    menuBar()->setNativeMenuBar(false);
+    game = menuBar()->addMenu(QStringLiteral("ゲーム"));
+    game->setObjectName(QStringLiteral("game"));
+    start = game->addAction(QStringLiteral("新規ゲーム"));
+    start->setObjectName(QStringLiteral("start"));
+    end = game->addAction(QStringLiteral("終了"));
+    end->setObjectName(QStringLiteral("end"));
+    help = menuBar()->addMenu(QStringLiteral("ヘルプ"));
+    help->setObjectName(QStringLiteral("help"));
+    zamut = help->addAction(QStringLiteral("ザムトについて"));
+    zamut->setObjectName(QStringLiteral("zamut"));
+    version = help->addAction(QStringLiteral("バージョン"));
+    version->setObjectName(QStringLiteral("version"));
+}
+
+void Form1::BuildBoard() {
+    auto* board = new QWidget(this);
+    board->setObjectName(QStringLiteral("board"));
+    board->setAutoFillBackground(true);
+    QPalette green = board->palette();
+    green.setColor(QPalette::Window, BoardGreen);
+    board->setPalette(green);
+    setCentralWidget(board);
+
+    const QColor face = palette().color(QPalette::Button);
+    const QColor faceText = palette().color(QPalette::ButtonText);
+    const LabelLook regular{GameFont(16), face, faceText};
+    const LabelLook bold{GameFont(16, true), face, faceText};
+    const LabelLook centred{GameFont(16), face, faceText, Qt::AlignCenter};
+
+    for (int n = 1; n <= 9; ++n) {
+        const int left = Px(960 + 600 * (n - 1));
+        const auto at = static_cast<std::size_t>(n - 1);
+        Image4x[at] =
+            AddImage(board, QStringLiteral("Image4%1").arg(n), {left, Px(720)}, Image1[0]);
+        Image3x[at] =
+            AddImage(board, QStringLiteral("Image3%1").arg(n), {left, Px(1440)}, Image1[0]);
+    }
+    Label7 = AddLabel(board, "Label7", QStringLiteral("COM"), {Px(240), Px(840)}, centred);
+    Label8 = AddLabel(board, "Label8", QStringLiteral("あなた"), {Px(120), Px(1560)}, centred);
+    Label1 = AddLabel(board, "Label1", QString(), {Px(3105), Px(2520)},
+                      {GameFont(19, true), BoardGreen, faceText, Qt::AlignCenter});
+
+    Picture1 = new PictureBox(board, PxRect(4560, 2160, 1815, 1215));
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setAutoFillBackground(true);
+    QWidget* panel = Picture1->client();
+    Label2 = AddLabel(panel, "Label2", QStringLiteral("得点"), {Px(600), Px(120)},
+                      {GameFont(16, true), face, faceText, Qt::AlignCenter});
+    Label5 = AddLabel(panel, "Label5", QStringLiteral("あなた"), {Px(240), Px(480)}, regular);
+    Label6 = AddLabel(panel, "Label6", QStringLiteral("COM"), {Px(1080), Px(480)}, regular);
+    Label3 = AddLabel(panel, "Label3", QStringLiteral("0"), {Px(480), Px(840)}, bold);
+    Label4 = AddLabel(panel, "Label4", QStringLiteral("0"), {Px(1200), Px(840)}, bold);
+
+    Picture2 = new PictureBox(board, PxRect(600, 3480, 5535, 855));
+    Picture2->setObjectName(QStringLiteral("Picture2"));
+    Picture2->setAutoFillBackground(true);
+    QPalette hand = green;
+    hand.setColor(QPalette::WindowText, Qt::white);
+    Picture2->setPalette(hand);
+    for (int v = 1; v <= 9; ++v) {
+        const auto at = static_cast<std::size_t>(v - 1);
+        Image2x[at] = AddImage(Picture2->client(), QStringLiteral("Image2%1").arg(v),
+                               {Px(120 + 600 * (v - 1)), Px(120)}, Image1[at + 1]);
+        Image2x[at]->setEnabled(false);
+    }
+
+    for (int slot = 1; slot <= 9; ++slot) {
+        const auto picture = static_cast<CardPicture>(slot);
+        Image(HandImage(slot))->setAccessibleName(ImageName(HandImage(slot), picture));
+        Image(PlayerRowImage(slot))
+            ->setAccessibleName(ImageName(PlayerRowImage(slot), BackPicture));
+        Image(ComputerRowImage(slot))
+            ->setAccessibleName(ImageName(ComputerRowImage(slot), BackPicture));
+    }
+    Label3->setAccessibleName(QStringLiteral("あなたの得点 0"));
+    Label4->setAccessibleName(QStringLiteral("COMの得点 0"));
+    Label1->setAccessibleName(QStringLiteral("回戦"));
+}
+
+PixelImage* Form1::Image(ImageId id) const {
+    const std::size_t at = SlotIndex(id.slot);
+    switch (id.row) {
+    case ImageRow::Hand:
+        return Image2x[at];
+    case ImageRow::Player:
+        return Image3x[at];
+    case ImageRow::Computer:
+        return Image4x[at];
+    }
+    throw std::out_of_range("unknown board image row");
+}
+
+QLabel* Form1::Label(LabelId id) const {
+    switch (id) {
+    case LabelId::Label1:
+        return Label1;
+    case LabelId::Label3:
+        return Label3;
+    case LabelId::Label4:
+        return Label4;
+    }
+    throw std::out_of_range("unknown board label");
+}
+
+void Form1::ShowCardPicture(ImageId image, CardPicture picture) {
+    PixelImage* target = Image(image);
+    target->setPicture(Image1.at(static_cast<std::size_t>(picture)));
+    target->setAccessibleName(ImageName(image, picture));
+}
+
+void Form1::SetCardEnabled(ImageId handImage, bool on) {
+    if (handImage.row != ImageRow::Hand) {
+        throw std::invalid_argument("only hand images take clicks");
+    }
+    Image(handImage)->setEnabled(on);
+}
+
+void Form1::SetCaption(LabelId label, std::string_view text) {
+    const QString caption = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    switch (label) {
+    case LabelId::Label1:
+        Label1->setText(caption);
+        Label1->setAccessibleName(caption.isEmpty() ? QStringLiteral("回戦") : caption);
+        PlaceRoundCaption();
+        return;
+    case LabelId::Label3:
+        Label3->setAccessibleName(QStringLiteral("あなたの得点 ") + caption);
+        break;
+    case LabelId::Label4:
+        Label4->setAccessibleName(QStringLiteral("COMの得点 ") + caption);
+        break;
+    }
+    QLabel* total = Label(label);
+    total->setText(caption);
+    total->adjustSize();
+}
+
+void Form1::PlaceRoundCaption() {
+    const QPoint designed(Px(3105), Px(2520));
+    const int limit = Picture1->x() - CaptionGap;
+    Label1->setWordWrap(false);
+    Label1->move(designed);
+    Label1->adjustSize();
+    if (Label1->geometry().right() + 1 <= limit) {
+        return;
+    }
+    const int width = Label1->width();
+    if (CaptionGap + width <= limit) {
+        Label1->move(limit - width, designed.y());
+        return;
+    }
+    Label1->setWordWrap(true);
+    const int wrapped = limit - CaptionGap;
+    Label1->setGeometry(CaptionGap, designed.y(), wrapped, Label1->heightForWidth(wrapped));
+}
+
+void Form1::NewGameCommand() {
+    NewGame(state, *this, generator_);
+}
+
+void Form1::PlayCardCommand(CardValue card) {
+    PlayCard(state, *this, card);
+}
+
+void Form1::ExitCommand() {
+    // At once: no close events, nothing to save.
+    QCoreApplication::exit(0);
+}
+
+void Form1::HelpCommand() {
+    commands_.showHelp();
+}
+
+void Form1::VersionCommand() {
+    commands_.showAbout();
+}
+
+} // namespace zamut

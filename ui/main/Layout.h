@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QRect>
+
+namespace zamut {
+
+// The board is designed in twips, 15 to a pixel at 96 dots per inch; Qt's
+// device-independent pixels are those 96-dpi pixels.
+constexpr int Px(int twips) {
+    return twips / 15;
+}
+constexpr QRect PxRect(int left, int top, int width, int height) {
+    return {Px(left), Px(top), Px(width), Px(height)};
+}
+
+} // namespace zamut

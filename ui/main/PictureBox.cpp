@@ -1,0 +1,12 @@
+#include "ui/main/PictureBox.h"
+
+namespace zamut {
+
+PictureBox::PictureBox(QWidget* parent, const QRect& outer)
+    : QFrame(parent), client_(new QWidget(this)) {
+    setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    setGeometry(outer);
+    client_->setGeometry(contentsRect());
+}
+
+} // namespace zamut
