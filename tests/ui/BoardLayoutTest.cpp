@@ -34,6 +34,15 @@ TEST_F(Board, EveryControlStandsWhereItIsDesigned) {
     }
 }
 
+TEST_F(Board, PanelsAndCaptionsTakeTheirColours) {
+    const QColor face = form.palette().color(QPalette::Button);
+    EXPECT_EQ(form.Picture1->grab().toImage().pixelColor(5, 5), face);
+    EXPECT_EQ(form.Picture2->grab().toImage().pixelColor(5, 5), QColor(0, 128, 0));
+    EXPECT_EQ(form.Label7->grab().toImage().pixelColor(0, 0), face);
+    form.start->trigger();
+    EXPECT_EQ(form.Label1->grab().toImage().pixelColor(0, 0), QColor(0, 128, 0));
+}
+
 TEST_F(Board, MenusHoldTheFourCommandsWithoutShortcuts) {
     const QList<QAction*> menus = form.menuBar()->actions();
     ASSERT_EQ(menus.size(), 2);

@@ -141,6 +141,9 @@ void Form1::BuildBoard() {
     Picture1 = new PictureBox(board, PxRect(4560, 2160, 1815, 1215));
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setAutoFillBackground(true);
+    QPalette panelColours = Picture1->palette();
+    panelColours.setColor(QPalette::Window, face);
+    Picture1->setPalette(panelColours);
     QWidget* panel = Picture1->client();
     Label2 = AddLabel(panel, "Label2", QStringLiteral("得点"), {Px(600), Px(120)},
                       {GameFont(16, true), face, faceText, Qt::AlignCenter});
