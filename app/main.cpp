@@ -1,10 +1,8 @@
-#include "app/AppInfo.h"
+#include "app/Game.h"
 #include "app/Wiring.h"
 #include "engine/Random.h"
-#include "ui/main/Form1.h"
 
 #include <QApplication>
-#include <QIcon>
 
 int main(int argc, char* argv[]) {
     // The game takes no command line. Qt is given the program name alone, so
@@ -17,9 +15,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral(ZAMUT_APP_ID));
 
     zamut::ClockMixedGenerator generator;
-    zamut::Form1 form(generator, {[] {}, [] {}});
-    form.setWindowIcon(QIcon(QStringLiteral(":/icon/zamut.png")));
-    zamut::WireForm1(form, zamut::ReportFatalErrorAndExit);
-    form.show();
+    zamut::Game game(generator, zamut::ReportFatalErrorAndExit);
+    game.board().show();
     return application.exec();
 }

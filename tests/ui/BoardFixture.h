@@ -1,7 +1,8 @@
 #pragma once
 
-#include "app/Wiring.h"
+#include "app/Game.h"
 #include "engine/Random.h"
+#include "platform/testing/RecordingHelpLauncher.h"
 #include "ui/main/Form1.h"
 #include "ui/main/PictureBox.h"
 
@@ -14,11 +15,14 @@
 
 namespace zamut::testing {
 
-// The real board window, wired as the program wires it, shown offscreen.
+// The real board window, wired as the program wires it, shown offscreen, with
+// help requests recorded instead of started.
 class BoardFixture : public ::testing::Test {
 protected:
-    BoardFixture() : form(generator, {[this] { ++helpRequests; }, [this] { ++aboutRequests; }}) {
-        WireForm1(form, [this](const QString& what) { fatalErrors.append(what); });
+    BoardFixture() {
+        auto launcher = std::make_unique<RecordingHelpLauncher>();
+        helpLauncher = launcher.get();
+        form.dlgCommonDialog.SetLauncher(std::move(launcher));
         form.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
     }
@@ -45,10 +49,10 @@ protected:
     }
 
     ClockMixedGenerator generator{[] { return std::uint64_t{1}; }, 11};
-    int helpRequests = 0;
-    int aboutRequests = 0;
     QStringList fatalErrors;
-    Form1 form;
+    Game game{generator, [this](const QString& what) { fatalErrors.append(what); }};
+    Form1& form = game.board();
+    RecordingHelpLauncher* helpLauncher = nullptr;
 };
 
 } // namespace zamut::testing

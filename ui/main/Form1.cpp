@@ -15,6 +15,9 @@ namespace {
 
 const QColor BoardGreen(0, 128, 0);
 
+// The help engine's command for a help file's contents topic.
+constexpr qint16 HelpContents = 3;
+
 // Round captions stay where the board puts them; a longer text (a verdict)
 // moves left to keep this gap to the score panel, wrapping if it must.
 constexpr int CaptionGap = 8;
@@ -82,7 +85,7 @@ Form1::Form1(RandomGenerator& generator, Commands commands)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                Qt::WindowCloseButtonHint),
-      generator_(generator), commands_(std::move(commands)) {
+      dlgCommonDialog(this), generator_(generator), commands_(std::move(commands)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("ザムト"));
     for (std::size_t k = 0; k < Image1.size(); ++k) {
@@ -269,7 +272,10 @@ void Form1::ExitCommand() {
 }
 
 void Form1::HelpCommand() {
-    commands_.showHelp();
+    // The file and the command are given anew on every request.
+    dlgCommonDialog.HelpFile = QStringLiteral("help.hlp");
+    dlgCommonDialog.HelpCommand = HelpContents;
+    dlgCommonDialog.ShowHelp();
 }
 
 void Form1::VersionCommand() {

@@ -3,6 +3,7 @@
 #include "engine/BoardView.h"
 #include "engine/MatchState.h"
 #include "engine/Random.h"
+#include "platform/CommonDialog.h"
 #include "ui/widgets/PixelImage.h"
 
 #include <QMainWindow>
@@ -22,8 +23,8 @@ class PictureBox;
 // commands; which event runs which command is wired up by the application.
 class Form1 final : public QMainWindow, public BoardView {
 public:
+    // What the window's commands need from the application.
     struct Commands {
-        std::function<void()> showHelp;  // the help command's request
         std::function<void()> showAbout; // shows the one About window
     };
 
@@ -46,6 +47,8 @@ public:
     QLabel* Label(LabelId id) const;
 
     MatchState state;
+    // Serves the help command only.
+    CommonDialog dlgCommonDialog;
 
     // The ten card pictures, shared by every image that shows one.
     std::array<QPixmap, 10> Image1;

@@ -1,0 +1,23 @@
+#include "app/Game.h"
+
+#include "app/AppInfo.h"
+
+#include <QIcon>
+
+namespace zamut {
+
+Game::Game(RandomGenerator& generator, const FatalErrorHandler& onFatalError)
+    : form_(generator, {[this] { ShowAbout(); }}) {
+    // The board alone carries the program's icon: the About window has none.
+    form_.setWindowIcon(QIcon(QStringLiteral(":/icon/zamut.png")));
+    WireForm1(form_, onFatalError);
+}
+
+void Game::ShowAbout() {
+    if (!about_) {
+        about_ = std::make_unique<frmAbout>(QString::fromUtf8(AppInfo.Title), form_.Image1[9]);
+    }
+    about_->ShowModeless();
+}
+
+} // namespace zamut
