@@ -1,12 +1,17 @@
 // tilegen: draws the card pictures and the icon and writes them as indexed
 // PNG files (cards/0.png .. cards/9.png, icon/zamut.png under the output
-// folder), or renders a contact sheet of all of them for a visual check.
+// folder) and the icon as a Windows icon file (icon/zamut.ico), or renders a
+// contact sheet of all of them for a visual check. At build time it derives
+// files from the committed ones: the Windows icon resources and enlarged
+// icons.
 
+#include "res/tilegen/IconFile.h"
 #include "res/tilegen/TilePictures.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QPainter>
 
 #include <cstdio>
@@ -15,6 +20,14 @@ namespace {
 
 bool save(const QImage& image, const QString& path) {
     if (image.save(path, "PNG"))
+        return true;
+    std::fprintf(stderr, "tilegen: cannot write %s\n", qPrintable(path));
+    return false;
+}
+
+bool write(const QByteArray& bytes, const QString& path) {
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size())
         return true;
     std::fprintf(stderr, "tilegen: cannot write %s\n", qPrintable(path));
     return false;
@@ -29,7 +42,34 @@ bool writePictures(const QString& folder) {
     for (int k = 0; k < zamut::CardPictureCount; ++k)
         if (!save(zamut::cardPicture(k), dir.filePath(QString("cards/%1.png").arg(k))))
             return false;
-    return save(zamut::iconPicture(), dir.filePath("icon/zamut.png"));
+    const QImage icon = zamut::iconPicture();
+    return save(icon, dir.filePath("icon/zamut.png")) &&
+           write(zamut::iconFile(icon), dir.filePath("icon/zamut.ico"));
+}
+
+// The icon file split into the image and group resources of a resource script.
+bool writeIconResources(const QString& icoPath, quint16 imageId, const QString& folder) {
+    QFile ico(icoPath);
+    const auto resources =
+        ico.open(QIODevice::ReadOnly) ? zamut::iconResources(ico.readAll(), imageId) : std::nullopt;
+    if (!resources) {
+        std::fprintf(stderr, "tilegen: %s is not a one-image icon file\n", qPrintable(icoPath));
+        return false;
+    }
+    const QDir dir(folder);
+    return dir.mkpath(".") && write(resources->image, dir.filePath("icon-image.bin")) &&
+           write(resources->group, dir.filePath("icon-group.bin"));
+}
+
+// A picture enlarged by a whole factor, each pixel an exact square block.
+bool enlarge(const QString& from, int factor, const QString& to) {
+    const QImage picture(from);
+    if (picture.isNull()) {
+        std::fprintf(stderr, "tilegen: cannot read %s\n", qPrintable(from));
+        return false;
+    }
+    return save(
+        picture.scaled(picture.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation), to);
 }
 
 // All ten cards side by side and the icon after them, each enlarged by a whole
@@ -62,19 +102,33 @@ int main(int argc, char* argv[]) {
     parser.addPositionalArgument("folder", "Folder that receives cards/ and icon/.");
     const QCommandLineOption sheetOption("sheet", "Render a contact sheet to <file> instead.",
                                          "file");
-    const QCommandLineOption scaleOption("scale", "Enlargement of the contact sheet.", "factor",
-                                         "8");
-    parser.addOptions({sheetOption, scaleOption});
+    const QCommandLineOption scaleOption(
+        "scale", "Enlargement of the contact sheet, or of <picture> into <output>.", "factor", "8");
+    const QCommandLineOption enlargeOption(
+        "enlarge", "Enlarge the picture file <picture> into <output> (arguments: picture output).");
+    const QCommandLineOption resourcesOption(
+        "icon-resources",
+        "Split the icon file <ico> into icon-image.bin and icon-group.bin in <folder> (arguments: "
+        "ico folder).");
+    const QCommandLineOption imageIdOption("image-id", "Resource identifier of the icon image.",
+                                           "id", "1");
+    parser.addOptions({sheetOption, scaleOption, enlargeOption, resourcesOption, imageIdOption});
     parser.process(app);
 
-    if (parser.isSet(sheetOption)) {
-        bool ok = false;
-        const int scale = parser.value(scaleOption).toInt(&ok);
-        if (!ok || scale < 1 || scale > 32)
-            parser.showHelp(1);
-        return save(contactSheet(scale), parser.value(sheetOption)) ? 0 : 1;
-    }
-    if (parser.positionalArguments().size() != 1)
+    bool ok = false;
+    const int scale = parser.value(scaleOption).toInt(&ok);
+    if (!ok || scale < 1 || scale > 32)
         parser.showHelp(1);
-    return writePictures(parser.positionalArguments().constFirst()) ? 0 : 1;
+    const QStringList arguments = parser.positionalArguments();
+    if (parser.isSet(sheetOption))
+        return save(contactSheet(scale), parser.value(sheetOption)) ? 0 : 1;
+    if (parser.isSet(enlargeOption) && arguments.size() == 2)
+        return enlarge(arguments[0], scale, arguments[1]) ? 0 : 1;
+    if (parser.isSet(resourcesOption) && arguments.size() == 2) {
+        const auto id = parser.value(imageIdOption).toUShort(&ok);
+        return ok && writeIconResources(arguments[0], id, arguments[1]) ? 0 : 1;
+    }
+    if (arguments.size() != 1 || parser.isSet(enlargeOption) || parser.isSet(resourcesOption))
+        parser.showHelp(1);
+    return writePictures(arguments.constFirst()) ? 0 : 1;
 }
