@@ -1,0 +1,47 @@
+#include "platform/CommonDialog.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QWidget>
+
+namespace zamut {
+
+CommonDialog::CommonDialog(QWidget* owner)
+    : owner_(owner), launcher_(std::make_unique<DetachedHelpLauncher>()) {}
+
+void CommonDialog::SetLauncher(std::unique_ptr<HelpLauncher> launcher) {
+    launcher_ = std::move(launcher);
+}
+
+QString CommonDialog::HelpEngineProgram() {
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(ZAMUT_HELP_ENGINE));
+}
+
+void CommonDialog::ShowHelp() {
+    const QStringList arguments{HelpFile, QString::number(HelpCommand)};
+    if (!launcher_->Start(HelpEngineProgram(), arguments)) {
+        ReportEngineFailure();
+    }
+}
+
+// The component would raise an untrapped error here and end the game; a
+// missing help program is not worth losing a match over.
+void CommonDialog::ReportEngineFailure() {
+    if (failure_ == nullptr) {
+        const QString title =
+            owner_ != nullptr ? owner_->windowTitle() : QGuiApplication::applicationDisplayName();
+        failure_ = new QMessageBox(
+            QMessageBox::Warning, title,
+            QStringLiteral("ヘルプを表示できませんでした。\nヘルプ プログラムを起動できません:\n%1")
+                .arg(QDir::toNativeSeparators(HelpEngineProgram())),
+            QMessageBox::Ok, owner_);
+        failure_->setTextFormat(Qt::PlainText);
+        failure_->setAttribute(Qt::WA_DeleteOnClose);
+        failure_->setWindowModality(Qt::NonModal);
+    }
+    failure_->show();
+    failure_->raise();
+}
+
+} // namespace zamut

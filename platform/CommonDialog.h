@@ -1,0 +1,49 @@
+#pragma once
+
+#include "platform/HelpLauncher.h"
+
+#include <QMessageBox>
+#include <QPointer>
+#include <QString>
+#include <QtGlobal>
+
+#include <memory>
+
+class QWidget;
+
+namespace zamut {
+
+// The help part of the common dialog component: the window sets HelpFile and
+// HelpCommand, then calls ShowHelp, which hands both to the help engine
+// `zamut-help` beside the running program.
+class CommonDialog {
+public:
+    // `owner` is the window a failure message belongs to; it may be null.
+    explicit CommonDialog(QWidget* owner = nullptr);
+    CommonDialog(const CommonDialog&) = delete;
+    CommonDialog& operator=(const CommonDialog&) = delete;
+
+    // Kept for the next ShowHelp, as the component keeps its properties.
+    QString HelpFile;
+    qint16 HelpCommand = 0;
+
+    // Starts the help engine with HelpFile and HelpCommand and returns at once.
+    // When the engine cannot start, a non-modal message says so and the
+    // program goes on.
+    void ShowHelp();
+
+    // Replaces how the engine is started (tests record the request).
+    void SetLauncher(std::unique_ptr<HelpLauncher> launcher);
+
+    // The engine program: `zamut-help` in the running program's folder.
+    static QString HelpEngineProgram();
+
+private:
+    void ReportEngineFailure();
+
+    QWidget* owner_;
+    std::unique_ptr<HelpLauncher> launcher_;
+    QPointer<QMessageBox> failure_;
+};
+
+} // namespace zamut

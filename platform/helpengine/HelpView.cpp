@@ -1,0 +1,50 @@
+#include "platform/helpengine/HelpView.h"
+
+namespace zamut {
+namespace {
+
+// A plain QTextDocument falls back to reading local files for pictures; this
+// one loads nothing at all.
+class InertDocument final : public QTextDocument {
+public:
+    using QTextDocument::QTextDocument;
+
+protected:
+    QVariant loadResource(int /*type*/, const QUrl& /*name*/) override { return {}; }
+};
+
+} // namespace
+
+HelpView::HelpView(QWidget* parent) : QTextBrowser(parent) {
+    setDocument(new InertDocument(this));
+    setWindowTitle(QStringLiteral("ザムト ヘルプ"));
+    setOpenLinks(false);
+    setOpenExternalLinks(false);
+    resize(640, 560);
+    connect(this, &QTextBrowser::anchorClicked, this, &HelpView::FollowLink);
+}
+
+void HelpView::ShowContent(const HelpContent& content) {
+    if (content.ok) {
+        document()->setMarkdown(
+            content.text, QTextDocument::MarkdownFeatures(QTextDocument::MarkdownDialectGitHub |
+                                                          QTextDocument::MarkdownNoHTML));
+    } else {
+        document()->setPlainText(content.text);
+    }
+}
+
+void HelpView::Raise() {
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show();
+    raise();
+    activateWindow();
+}
+
+void HelpView::FollowLink(const QUrl& link) {
+    if (link.isRelative() && link.path().isEmpty() && link.hasFragment()) {
+        scrollToAnchor(link.fragment());
+    }
+}
+
+} // namespace zamut

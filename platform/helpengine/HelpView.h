@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/helpengine/HelpFile.h"
+
+#include <QTextBrowser>
+
+namespace zamut {
+
+// The help window: shows a help file as inert text. Markdown without HTML,
+// no pictures or other resources are loaded, and a link never leaves the
+// window (a link to an anchor of the page scrolls to it, others do nothing).
+class HelpView final : public QTextBrowser {
+    Q_OBJECT
+public:
+    explicit HelpView(QWidget* parent = nullptr);
+
+    void ShowContent(const HelpContent& content);
+
+    // Brings the window to the front for a repeated request.
+    void Raise();
+
+private:
+    void FollowLink(const QUrl& link);
+};
+
+} // namespace zamut
