@@ -32,6 +32,7 @@ void HelpView::ShowContent(const HelpContent& content) {
     } else {
         document()->setPlainText(content.text);
     }
+    moveCursor(QTextCursor::Start); // open at the top of the page
 }
 
 void HelpView::Raise() {

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -26,14 +27,18 @@ TEST(HelpView, RendersMarkdownButNoHtmlAndLoadsNoPicture) {
     const QUrl pictureUrl = QUrl::fromLocalFile(picture);
 
     HelpView view;
-    view.ShowContent(Markdown("# ルール\n\n<b>太字</b>\n\n![牌](" + pictureUrl.toString() + ")\n"));
+    view.ShowContent(Markdown("# ルール\n\n<b>太字</b>\n\n![牌](" + pictureUrl.toString() + ")\n" +
+                              QString("\n本文\n").repeated(200)));
     view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
 
     EXPECT_EQ(view.windowTitle(), QStringLiteral("ザムト ヘルプ"));
     const QString shown = view.toPlainText();
     EXPECT_TRUE(shown.startsWith(QStringLiteral("ルール")));
     EXPECT_TRUE(shown.contains(QStringLiteral("<b>太字</b>"))) << "HTML stays text";
     EXPECT_TRUE(view.document()->resource(QTextDocument::ImageResource, pictureUrl).isNull());
+    EXPECT_GT(view.verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(view.verticalScrollBar()->value(), 0) << "the page opens at its top";
 }
 
 TEST(HelpView, ClickingALinkOpensNothing) {
