@@ -1,0 +1,59 @@
+// A whole match played through the real board window, offscreen: the menu's
+// new-game action, then a click on each of the nine hand cards, each followed
+// by a repaint so the time includes drawing what the click changed.
+
+#include "app/Game.h"
+#include "engine/Random.h"
+#include "ui/main/Form1.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace zamut;
+
+void BM_MatchThroughWidgets(benchmark::State& bench) {
+    ClockMixedGenerator generator;
+    QStringList fatalErrors;
+    Game game(generator, [&](const QString& what) { fatalErrors.append(what); });
+    Form1& form = game.board();
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form)) {
+        bench.SkipWithError("the board window was never exposed");
+        return;
+    }
+    for (auto _ : bench) {
+        form.start->trigger();
+        form.repaint();
+        for (CardValue card = 1; card <= 9; ++card) {
+            QWidget* hand = form.Image(HandImage(card));
+            QTest::mouseClick(hand, Qt::LeftButton, {}, hand->rect().center());
+            form.repaint();
+        }
+        // A click that missed would leave its card enabled.
+        if (!fatalErrors.isEmpty() || form.Image(HandImage(9))->isEnabled()) {
+            bench.SkipWithError("the match did not run to its end");
+            return;
+        }
+    }
+    bench.SetItemsProcessed(bench.iterations());
+}
+BENCHMARK(BM_MatchThroughWidgets)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    QApplication application(argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
