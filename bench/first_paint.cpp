@@ -5,9 +5,9 @@
 //
 //   first_paint [--rounds N] [--warmup N] [--timeout SECONDS] [--verbose] COMMAND...
 //
-// Each COMMAND is one argument, split on spaces into the program and its
-// arguments. The commands run interleaved (A B A B ...), round after round;
-// with more than one, each is also compared with the last one per round.
+// Each COMMAND is one argument, "[LABEL=]PROGRAM ARGS...", split on spaces.
+// The commands run interleaved (A B A B ...), round after round; with more
+// than one, each is also compared with the last one per round.
 
 #include <xcb/damage.h>
 #include <xcb/xcb.h>
@@ -364,17 +364,22 @@ void Report(const Options& options, const std::vector<std::vector<Sample>>& samp
     }
 }
 
+// "[LABEL=]PROGRAM ARGS...": the label names the program in the report and
+// defaults to the program's file name.
 Command ParseCommand(const std::string& text) {
     Command command;
-    std::istringstream words(text);
+    const std::size_t equals = text.find('=');
+    const bool labelled = equals != std::string::npos && equals < text.find_first_of(" /");
+    std::istringstream words(labelled ? text.substr(equals + 1) : text);
     for (std::string word; words >> word;) {
         command.argv.push_back(word);
     }
     if (command.argv.empty()) {
-        throw std::invalid_argument("empty command");
+        throw std::invalid_argument("empty command: " + text);
     }
     const std::string& program = command.argv.front();
-    command.label = program.substr(program.find_last_of('/') + 1);
+    command.label =
+        labelled ? text.substr(0, equals) : program.substr(program.find_last_of('/') + 1);
     return command;
 }
 
