@@ -17,25 +17,6 @@ void Write(const QString& path, const QByteArray& bytes) {
     file.write(bytes);
 }
 
-TEST(HelpFile, BareNameIsLookedUpInOrderAndANameWithAFolderAsGiven) {
-    QTemporaryDir root;
-    const QStringList dirs{root.filePath("cwd"), root.filePath("bin"), root.filePath("share")};
-    for (const QString& dir : dirs) {
-        ASSERT_TRUE(QDir().mkpath(dir));
-    }
-    EXPECT_TRUE(FindHelpFile("help.hlp", dirs).isEmpty());
-    Write(dirs[2] + "/help.hlp", "# c");
-    EXPECT_EQ(FindHelpFile("help.hlp", dirs), dirs[2] + "/help.hlp");
-    Write(dirs[1] + "/help.hlp", "# b");
-    EXPECT_EQ(FindHelpFile("help.hlp", dirs), dirs[1] + "/help.hlp");
-    Write(dirs[0] + "/help.hlp", "# a");
-    EXPECT_EQ(FindHelpFile("help.hlp", dirs), dirs[0] + "/help.hlp");
-
-    EXPECT_EQ(FindHelpFile(dirs[2] + "/help.hlp", dirs), dirs[2] + "/help.hlp");
-    EXPECT_TRUE(FindHelpFile(dirs[2] + "/none.hlp", dirs).isEmpty());
-    EXPECT_TRUE(FindHelpFile("", dirs).isEmpty());
-}
-
 TEST(HelpFile, MissingFileIsNamedWithThePlacesSearched) {
     QTemporaryDir root;
     const HelpContent content = OpenHelp("help.hlp", {root.path()});

@@ -66,11 +66,5 @@ TEST(HelpView, ClickingALinkOpensNothing) {
     EXPECT_TRUE(view.source().isEmpty());
 }
 
-TEST(HelpView, FailureIsShownAsPlainText) {
-    HelpView view;
-    view.ShowContent({false, "help.hlp", "# 「help.hlp」 *ではない*"});
-    EXPECT_EQ(view.toPlainText(), QStringLiteral("# 「help.hlp」 *ではない*"));
-}
-
 } // namespace
 } // namespace zamut
