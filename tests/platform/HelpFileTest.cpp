@@ -1,6 +1,5 @@
 #include "platform/helpengine/HelpFile.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
