@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # ./run.sh        install what is missing, configure, build and start the game
 # ./run.sh test   the same set-up, then every test
+# (developers: ./run.sh asan, ./run.sh screenshot [file.png])
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -64,6 +65,25 @@ test)
 asan)
     build asan
     ctest --preset asan -j "$(nproc)"
+    ;;
+screenshot)
+    # The board as a player first sees it, on a virtual X server.
+    build default
+    out=$(realpath -m "${2:-zamut.png}")
+    if [ -z "${ZAMUT_IN_XVFB:-}" ]; then
+        exec env ZAMUT_IN_XVFB=1 LC_ALL=C.UTF-8 xvfb-run -a -s "-screen 0 800x600x24" "$0" screenshot "$out"
+    fi
+    build/default/bin/zamut &
+    pid=$!
+    for _ in $(seq 50); do
+        id=$(xwininfo -root -children | awk '/"ザムト"/ { print $1; exit }')
+        [ -n "$id" ] && break
+        sleep 0.1
+    done
+    sleep 0.5
+    import -window "$id" "$out"
+    kill "$pid"
+    echo "$out"
     ;;
 *)
     echo "usage: ./run.sh [test]" >&2
