@@ -25,6 +25,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <memory>
@@ -48,6 +49,7 @@ struct Command {
 
 struct Sample {
     double milliseconds = 0;
+    double cpuMilliseconds = 0; // all the program's threads; less disturbed by a busy machine
     double residentMegabytes = 0;
 };
 
@@ -166,6 +168,22 @@ long ResidentKilobytes(pid_t pid) {
     return 0;
 }
 
+// CPU time the program's threads have run so far, from the scheduler's
+// nanosecond counters (clock ticks in /proc/<pid>/stat are too coarse).
+double CpuMilliseconds(pid_t pid) {
+    const std::filesystem::path tasks = "/proc/" + std::to_string(pid) + "/task";
+    double nanoseconds = 0;
+    std::error_code ignored;
+    for (const auto& task : std::filesystem::directory_iterator(tasks, ignored)) {
+        std::ifstream schedstat(task.path() / "schedstat");
+        double runtime = 0;
+        if (schedstat >> runtime) {
+            nanoseconds += runtime;
+        }
+    }
+    return nanoseconds / 1e6;
+}
+
 // Which pixels of a window have been drawn since it got its current size.
 class Coverage {
 public:
@@ -238,10 +256,11 @@ public:
                 free(event);
                 if (painted) {
                     // Read before anything else: the program keeps running.
-                    const long resident = ResidentKilobytes(program.pid());
                     const std::chrono::duration<double, std::milli> elapsed = Clock::now() - start;
+                    const long resident = ResidentKilobytes(program.pid());
+                    const double cpu = CpuMilliseconds(program.pid());
                     program.End();
-                    return {elapsed.count(), static_cast<double>(resident) / 1024.0};
+                    return {elapsed.count(), cpu, static_cast<double>(resident) / 1024.0};
                 }
             }
             if (xcb_connection_has_error(connection_) != 0) {
@@ -340,27 +359,32 @@ void Report(const Options& options, const std::vector<std::vector<Sample>>& samp
                 "IQR");
     for (std::size_t c = 0; c < options.commands.size(); ++c) {
         std::vector<double> times;
+        std::vector<double> cpu;
         std::vector<double> memory;
         for (const Sample& sample : samples[c]) {
             times.push_back(sample.milliseconds);
+            cpu.push_back(sample.cpuMilliseconds);
             memory.push_back(sample.residentMegabytes);
         }
         std::printf("%-14s %-8s %s\n", options.commands[c].label.c_str(), "paint ms",
                     Spread(times, 1).c_str());
+        std::printf("%-14s %-8s %s\n", "", "CPU ms", Spread(cpu, 1).c_str());
         std::printf("%-14s %-8s %s\n", "", "RSS MB", Spread(memory, 1).c_str());
     }
     const std::size_t reference = options.commands.size() - 1;
     for (std::size_t c = 0; c < reference; ++c) {
-        std::vector<double> timeRatios;
-        std::vector<double> memoryRatios;
-        for (std::size_t r = 0; r < samples[c].size(); ++r) {
-            timeRatios.push_back(samples[c][r].milliseconds / samples[reference][r].milliseconds);
-            memoryRatios.push_back(samples[c][r].residentMegabytes /
-                                   samples[reference][r].residentMegabytes);
-        }
-        std::printf("\n%s / %s, median of %zu per-round ratios: time %.3f, memory %.3f\n",
+        const auto ratio = [&](double Sample::*measure) {
+            std::vector<double> ratios;
+            for (std::size_t r = 0; r < samples[c].size(); ++r) {
+                ratios.push_back(samples[c][r].*measure / samples[reference][r].*measure);
+            }
+            return Median(ratios);
+        };
+        std::printf("\n%s / %s, median of %zu per-round ratios: time %.3f, CPU %.3f, memory "
+                    "%.3f\n",
                     options.commands[c].label.c_str(), options.commands[reference].label.c_str(),
-                    timeRatios.size(), Median(timeRatios), Median(memoryRatios));
+                    samples[c].size(), ratio(&Sample::milliseconds),
+                    ratio(&Sample::cpuMilliseconds), ratio(&Sample::residentMegabytes));
     }
 }
 
