@@ -1,18 +1,39 @@
 #include "ui/widgets/GameFont.h"
 
+#include <QFontDatabase>
 #include <QStringList>
 
 namespace zamut {
 
-QFont GameFont(int pixelSize, bool bold) {
-    static const QStringList families = {
+namespace {
+
+// The first installed family of the chain. Naming only that one spares Qt a
+// fallback search through every missing family for each size and weight,
+// which cost more start-up time than all the card pictures together.
+QString InstalledFamily() {
+    static const QStringList chain = {
         QStringLiteral("MS PGothic"), QStringLiteral("ＭＳ Ｐゴシック"),
         QStringLiteral("Monapo"),     QStringLiteral("IPAPGothic"),
         QStringLiteral("IPAGothic"),  QStringLiteral("Noto Sans CJK JP"),
         QStringLiteral("VL PGothic"), QStringLiteral("TakaoPGothic"),
     };
+    const QStringList installed = QFontDatabase::families();
+    for (const QString& family : chain) {
+        if (installed.contains(family, Qt::CaseInsensitive)) {
+            return family;
+        }
+    }
+    return {}; // none of them: Qt's default font, with its own fallbacks
+}
+
+} // namespace
+
+QFont GameFont(int pixelSize, bool bold) {
+    static const QString family = InstalledFamily();
     QFont font;
-    font.setFamilies(families);
+    if (!family.isEmpty()) {
+        font.setFamily(family);
+    }
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     return font;
