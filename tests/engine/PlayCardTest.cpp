@@ -1,78 +1,44 @@
 #include "RecordingBoard.h"
 
-#include "engine/Match.h"
-
 #include <gtest/gtest.h>
 
-#include <array>
 #include <stdexcept>
 
 namespace zamut {
 namespace {
 
-using testing::FractionFor;
-using testing::RecordingBoard;
-using testing::ScriptedGenerator;
+using namespace zamut::testing;
+using Calls = std::vector<std::string>;
 
-// A live match whose computer plays `order`, with the board calls cleared.
-struct Match {
-    explicit Match(std::array<int, 9> order) {
-        std::deque<float> script;
-        for (int card : order)
-            script.push_back(FractionFor(card));
-        ScriptedGenerator generator(script);
-        NewGame(state, board, generator);
-        board.calls.clear();
-    }
-    MatchState state;
-    RecordingBoard board;
-};
+TEST(PlayCard, WinLossAndTieScoreAndAdvanceInOrder) {
+    DealtMatch match({1, 4, 5, 2, 3, 6, 7, 8, 9});
 
-TEST(PlayCard, WritesTheRoundAndScoresAWinInOrder) {
-    Match match({1, 2, 3, 4, 5, 6, 7, 8, 9});
-
-    PlayCard(match.state, match.board, 9);
-
-    EXPECT_EQ(
-        match.board.calls,
-        (std::vector<std::string>{"disable Image29", "show Image29 0", "show Image31 9",
-                                  "show Image41 1", "caption Label3 10", "caption Label1 2回戦"}));
-    EXPECT_EQ(match.state.PlayerCard[1], 9);
-    EXPECT_EQ(match.state.PlayerTotal, 10);
-    EXPECT_EQ(match.state.ComputerTotal, 0);
-    EXPECT_EQ(match.state.CurrentRound, 2);
-}
-
-TEST(PlayCard, LossScoresTheComputerAndATieScoresNobody) {
-    Match match({5, 4, 3, 2, 1, 6, 7, 8, 9});
-
-    PlayCard(match.state, match.board, 2); // 2 against 5: the computer takes 7
-    EXPECT_EQ(match.state.ComputerTotal, 7);
-    EXPECT_EQ(match.board.calls[4], "caption Label4 7");
-
+    PlayCard(match.state, match.board, 9); // 9 beats 1: the player takes 10
+    EXPECT_EQ(match.board.calls, (Calls{"disable Image29", "show Image29 0", "show Image31 9",
+                                        "show Image41 1", "Label3 10", "Label1 2回戦"}));
     match.board.calls.clear();
-    PlayCard(match.state, match.board, 4); // 4 against 4: a tie
-    EXPECT_EQ(match.board.calls,
-              (std::vector<std::string>{"disable Image24", "show Image24 0", "show Image32 4",
-                                        "show Image42 4", "caption Label1 3回戦"}));
-    EXPECT_EQ(match.state.PlayerTotal, 0);
-    EXPECT_EQ(match.state.ComputerTotal, 7);
-    EXPECT_EQ(match.state.CurrentRound, 3);
+    PlayCard(match.state, match.board, 2); // 2 loses to 4: the computer takes 6
+    EXPECT_EQ(match.board.calls, (Calls{"disable Image22", "show Image22 0", "show Image32 2",
+                                        "show Image42 4", "Label4 6", "Label1 3回戦"}));
+    match.board.calls.clear();
+    PlayCard(match.state, match.board, 5); // a tie scores nobody
+    EXPECT_EQ(match.board.calls, (Calls{"disable Image25", "show Image25 0", "show Image33 5",
+                                        "show Image43 5", "Label1 4回戦"}));
+    EXPECT_EQ(match.state.PlayerTotal, 10);
+    EXPECT_EQ(match.state.ComputerTotal, 6);
+    EXPECT_EQ(match.state.CurrentRound, 4);
 }
 
-TEST(PlayCard, RoundCaptionsUseAFullWidthTwoOnlyAfterCardOneInRoundOne) {
-    Match first_card_one({9, 8, 7, 6, 5, 4, 3, 2, 1});
-    PlayCard(first_card_one.state, first_card_one.board, 1);
-    EXPECT_EQ(first_card_one.board.calls.back(), "caption Label1 ２回戦");
+TEST(PlayCard, OnlyCardOneInRoundOneGivesTheFullWidthTwo) {
+    DealtMatch first({9, 8, 7, 6, 5, 4, 3, 2, 1});
+    PlayCard(first.state, first.board, 1);
+    EXPECT_EQ(first.board.calls.back(), "Label1 ２回戦");
 
-    Match other({9, 8, 7, 6, 5, 4, 3, 2, 1});
+    DealtMatch other({9, 8, 7, 6, 5, 4, 3, 2, 1});
     const std::array<int, 8> played = {2, 1, 3, 4, 5, 6, 7, 8};
     for (int round = 1; round <= 8; ++round) {
-        PlayCard(other.state, other.board, played[static_cast<std::size_t>(round - 1)]);
-        const std::string digit = std::to_string(round + 1);
-        EXPECT_EQ(other.board.calls.back(), "caption Label1 " + digit + "回戦");
-        // Each round's cards land in that round's column.
-        EXPECT_EQ(other.state.CurrentRound, round + 1);
+        PlayCard(other.state, other.board, played[std::size_t(round - 1)]);
+        EXPECT_EQ(other.board.calls.back(), "Label1 " + std::to_string(round + 1) + "回戦");
     }
 }
 
@@ -85,7 +51,7 @@ TEST(PlayCard, DoesNothingAtAllBeforeTheFirstNewGame) {
 }
 
 TEST(PlayCard, RejectsCardsOutsideTheHandAndChangesNothing) {
-    Match match({1, 2, 3, 4, 5, 6, 7, 8, 9});
+    DealtMatch match({1, 2, 3, 4, 5, 6, 7, 8, 9});
     match.state.PlayerCard[5] = 3; // stale entry of an earlier match: not "played"
     PlayCard(match.state, match.board, 3);
     const MatchState before = match.state;
@@ -96,9 +62,38 @@ TEST(PlayCard, RejectsCardsOutsideTheHandAndChangesNothing) {
     }
     EXPECT_EQ(match.state, before);
     EXPECT_TRUE(match.board.calls.empty());
-
-    PlayCard(match.state, match.board, 5); // the match goes on
+    PlayCard(match.state, match.board, 5); // and the match goes on
     EXPECT_EQ(match.state.CurrentRound, 3);
+}
+
+TEST(JudgeMatch, VerdictsOfWholeMatches) {
+    struct Case {
+        std::array<int, 9> computer, player;
+        int playerTotal, computerTotal;
+        std::string verdict;
+    };
+    const std::array<int, 9> ascending = {1, 2, 3, 4, 5, 6, 7, 8, 9};
+    const std::vector<Case> cases = {
+        {{4, 7, 1, 9, 2, 8, 3, 6, 5},
+         {4, 7, 1, 9, 2, 8, 3, 6, 5},
+         0,
+         0,
+         "あなたはすごいです！！アカギと呼ばせてください"},
+        {ascending, {2, 1, 3, 4, 5, 6, 7, 8, 9}, 3, 3, "引き分けです"},
+        {{2, 8, 9, 7, 5, 6, 1, 3, 4}, {1, 8, 9, 7, 2, 6, 5, 3, 4}, 6, 10, "あなたの負けです"},
+        {ascending, {2, 3, 4, 5, 6, 7, 8, 9, 1}, 80, 10, "あなたの勝ちです"},
+        // 17-17 only once round 9 (8 against 9) is scored before the verdict.
+        {ascending, {1, 2, 3, 4, 5, 6, 7, 9, 8}, 17, 17, "引き分けです"},
+    };
+    for (const Case& c : cases) {
+        DealtMatch match(c.computer);
+        for (int card : c.player)
+            PlayCard(match.state, match.board, card);
+        EXPECT_EQ(match.state.PlayerTotal, c.playerTotal);
+        EXPECT_EQ(match.state.ComputerTotal, c.computerTotal);
+        EXPECT_EQ(match.state.CurrentRound, 9);
+        EXPECT_EQ(match.board.calls.back(), "Label1 " + c.verdict);
+    }
 }
 
 } // namespace

@@ -1,8 +1,5 @@
 #include "RecordingBoard.h"
 
-#include "engine/BoardView.h"
-#include "engine/Random.h"
-
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -14,26 +11,27 @@ namespace {
 
 using testing::ScriptedGenerator;
 
-const float largest_below_one = std::nextafter(1.0f, 0.0f);
+const float largestBelowOne = std::nextafter(1.0f, 0.0f);
 
 TEST(RandomBetween, MapsTheFractionOntoTheBoundsUpperFirst) {
-    ScriptedGenerator generator({0.0f, largest_below_one, 1.0f / 9.0f, 0.5f, largest_below_one});
+    ScriptedGenerator generator({0.0f, largestBelowOne, 1.0f / 9.0f, 0.5f, largestBelowOne, 0.0f});
     EXPECT_EQ(RandomBetween(generator, 9, 1), 1);
     EXPECT_EQ(RandomBetween(generator, 9, 1), 9);
-    EXPECT_EQ(RandomBetween(generator, 9, 1), 2); // float(1/9) is just above 1/9
+    EXPECT_EQ(RandomBetween(generator, 9, 1), 2); // float(1/9) lies just above 1/9
     EXPECT_EQ(RandomBetween(generator, 5, 5), 5);
     EXPECT_EQ(RandomBetween(generator, -3, -7), -3);
-    EXPECT_EQ(generator.reseeds, 5);
+    EXPECT_EQ(RandomBetween(generator, INT_MIN, INT_MIN), INT_MIN);
+    EXPECT_EQ(generator.reseeds, 6);
 }
 
 TEST(RandomBetween, RaisesOverflowInsteadOfWrapping) {
-    ScriptedGenerator generator({0.5f, 0.5f, 0.5f, largest_below_one, 0.0f});
-    EXPECT_THROW(RandomBetween(generator, INT_MAX, -1), std::overflow_error); // subtraction
+    ScriptedGenerator generator({0.5f, 0.5f, 0.5f, largestBelowOne});
+    EXPECT_THROW(RandomBetween(generator, INT_MAX, -1), std::overflow_error); // upper - lower
     EXPECT_THROW(RandomBetween(generator, INT_MAX, 0), std::overflow_error);  // count + 1
-    EXPECT_THROW(RandomBetween(generator, INT_MIN, 1), std::overflow_error);  // subtraction
-    // r just below 1 with count 1 at INT_MAX gives x = 2^31: out of range.
+    EXPECT_THROW(RandomBetween(generator, INT_MIN, 1), std::overflow_error);
+    // x = 2^31 does not fit the result.
     EXPECT_THROW(RandomBetween(generator, INT_MAX, INT_MAX), std::overflow_error);
-    EXPECT_EQ(RandomBetween(generator, INT_MIN, INT_MIN), INT_MIN);
+    EXPECT_THROW(ToCardPicture(40000), std::overflow_error);
 }
 
 TEST(ClockMixedGenerator, DrawsStayBelowOneAndKeepChangingOnAFrozenClock) {
@@ -43,18 +41,11 @@ TEST(ClockMixedGenerator, DrawsStayBelowOneAndKeepChangingOnAFrozenClock) {
     for (int i = 0; i < 100000; ++i) {
         generator.ReseedFromClock();
         const float r = generator.Draw();
-        ASSERT_GE(r, 0.0f);
-        ASSERT_LT(r, 1.0f);
+        ASSERT_TRUE(r >= 0.0f && r < 1.0f) << r;
         repeats += (r == previous);
         previous = r;
     }
     EXPECT_LT(repeats, 5);
-}
-
-TEST(CardPicture, NarrowingIsChecked) {
-    EXPECT_EQ(ToCardPicture(9), 9);
-    EXPECT_THROW(ToCardPicture(40000), std::overflow_error);
-    EXPECT_THROW(ToCardPicture(-40000), std::overflow_error);
 }
 
 } // namespace
