@@ -20,6 +20,7 @@ TEST_F(Board, OpensOnTheDesignedBoardAndIgnoresCardsUntilANewGame) {
     }
     EXPECT_EQ(form.Label3->text() + form.Label4->text(), QStringLiteral("00"));
     EXPECT_TRUE(form.Label1->text().isEmpty());
+    EXPECT_FALSE(form.Label1->isVisible());
     ClickCard(5);
     EXPECT_EQ(form.state, MatchState{});
 }
@@ -27,6 +28,7 @@ TEST_F(Board, OpensOnTheDesignedBoardAndIgnoresCardsUntilANewGame) {
 TEST_F(Board, ClicksPlayAWholeMatchToTheVerdict) {
     NewMatch({2, 8, 9, 7, 5, 6, 1, 3, 4});
     EXPECT_EQ(form.Label1->text(), QStringLiteral("１回戦"));
+    EXPECT_TRUE(form.Label1->isVisible());
     const std::array<int, 9> played = {1, 8, 9, 7, 2, 6, 5, 3, 4};
     const std::array<const char*, 9> captions = {"２回戦", "3回戦", "4回戦",
                                                  "5回戦",  "6回戦", "7回戦",

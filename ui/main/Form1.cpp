@@ -30,6 +30,8 @@ struct LabelLook {
 };
 
 // An opaque label that sizes itself to its text from a fixed top-left corner.
+// One without text stays hidden: it would show nothing, and sizing it would
+// load its font before the first frame for nothing.
 QLabel* AddLabel(QWidget* container, const char* name, const QString& text, QPoint topLeft,
                  const LabelLook& look) {
     auto* label = new QLabel(text, container);
@@ -42,7 +44,11 @@ QLabel* AddLabel(QWidget* container, const char* name, const QString& text, QPoi
     palette.setColor(QPalette::WindowText, look.text);
     label->setPalette(palette);
     label->move(topLeft);
-    label->adjustSize();
+    if (text.isEmpty()) {
+        label->hide();
+    } else {
+        label->adjustSize();
+    }
     return label;
 }
 
@@ -242,6 +248,7 @@ void Form1::SetCaption(LabelId label, std::string_view text) {
 void Form1::PlaceRoundCaption() {
     const QPoint designed(Px(3105), Px(2520));
     const int limit = Picture1->x() - CaptionGap;
+    Label1->setVisible(!Label1->text().isEmpty());
     Label1->setWordWrap(false);
     Label1->move(designed);
     Label1->adjustSize();
