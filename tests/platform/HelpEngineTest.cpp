@@ -1,22 +1,21 @@
-// The real help engine, run as the game runs it, from scratch folders laid out
-// like the build tree and an installation.
+#include "platform/helpengine/HelpFile.h"
+#include "platform/helpengine/HelpView.h"
 
-#include "platform/helpengine/HelpInstance.h"
-
+#include <QDeadlineTimer>
+#include <QDesktopServices>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QFileInfo>
-#include <QLocalServer>
+#include <QImage>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTemporaryDir>
-
-#include "tests/platform/QtPrinters.h"
+#include <QTest>
+#include <QTextCursor>
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace zamut {
@@ -24,14 +23,54 @@ namespace {
 
 constexpr int WaitMs = 20000;
 
+TEST(HelpFile, ShippedHelpFileLoadsAndUsesTheGamesTexts) {
+    const HelpContent content = LoadHelpFile(ZAMUT_HELP_SOURCE);
+    ASSERT_TRUE(content.ok) << qPrintable(content.text);
+    for (const char* text :
+         {"あなたの勝ちです", "あなたの負けです", "引き分けです",
+          "あなたはすごいです！！アカギと呼ばせてください", "ゲーム", "新規ゲーム", "終了",
+          "ヘルプ", "ザムトについて", "バージョン", "１回戦"}) {
+        EXPECT_TRUE(content.text.contains(QString::fromUtf8(text))) << text;
+    }
+}
+
+TEST(HelpView, ShowsTheHelpAsInertText) {
+    QTemporaryDir root;
+    const QUrl picture = QUrl::fromLocalFile(root.filePath("tile.png"));
+    ASSERT_TRUE(QImage(8, 8, QImage::Format_RGB32).save(picture.toLocalFile()));
+
+    HelpView view;
+    view.ShowContent({true, "help.hlp",
+                      "# ルール\n\n[開く](" + picture.toString() + ") <b>太字</b>\n\n![牌](" +
+                          picture.toString() + ")\n"});
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    const QString shown = view.toPlainText();
+    EXPECT_TRUE(shown.startsWith("ルール\n開く <b>太字</b>")) << qPrintable(shown);
+    EXPECT_TRUE(view.document()->resource(QTextDocument::ImageResource, picture).isNull());
+
+    // Whatever the view hands to the desktop would land here.
+    QTextBrowser outside;
+    QDesktopServices::setUrlHandler("file", &outside, "setSource");
+    QSignalSpy clicked(&view, &QTextBrowser::anchorClicked);
+    QTextCursor link = view.document()->find("開く");
+    link.setPosition(link.selectionStart() + 1);
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.cursorRect(link).center());
+    QDesktopServices::unsetUrlHandler("file");
+
+    EXPECT_EQ(clicked.count(), 1) << "the click reached the link";
+    EXPECT_EQ(view.toPlainText(), shown);
+    EXPECT_TRUE(view.source().isEmpty());
+    EXPECT_TRUE(outside.source().isEmpty());
+}
+
+// The real engine, run as the game runs it, from a scratch folder laid out
+// like an installation.
 class HelpEngine : public testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(root_.isValid());
-        ASSERT_TRUE(QDir().mkpath(Bin()));
-        ASSERT_TRUE(QDir().mkpath(Share()));
-        ASSERT_TRUE(QDir().mkpath(Cwd()));
-        ASSERT_TRUE(QFile::copy(ZAMUT_HELP_ENGINE_PATH, Bin() + "/zamut-help"));
+        ASSERT_TRUE(QDir().mkpath(bin_) && QDir().mkpath(share_) && QDir().mkpath(cwd_) &&
+                    QFile::copy(ZAMUT_HELP_ENGINE_PATH, bin_ + "/zamut-help"));
     }
 
     void TearDown() override {
@@ -39,98 +78,78 @@ protected:
             engine->kill();
             engine->waitForFinished(WaitMs);
         }
-        // A killed engine leaves its socket behind.
-        for (const QString& key : keys_) {
-            QLocalServer::removeServer(HelpInstance::ServerName(key));
-        }
     }
 
-    QString Bin() const { return root_.filePath("prefix/bin"); }
-    QString Share() const { return root_.filePath("prefix/share/org.example.zamut"); }
-    QString Cwd() const { return root_.filePath("cwd"); }
-
-    QString PutHelp(const QString& dir, const QByteArray& bytes = "# ザムト ヘルプ\n") {
-        const QString path = dir + "/help.hlp";
+    // Written as an editor on Windows may save it.
+    static std::string Put(const QString& path,
+                           const QByteArray& bytes = "\xEF\xBB\xBF# ザムト\r\n\n\t本文\r\n") {
         QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        keys_.push_back(QFileInfo(path).canonicalFilePath());
-        return path;
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        return path.toStdString();
     }
 
-    QProcess& Start() {
-        auto engine = std::make_unique<QProcess>();
-        auto environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("QT_QPA_PLATFORM", "offscreen");
-        environment.insert("QT_LOGGING_RULES", "zamut.help.info=true");
-        engine->setProcessEnvironment(environment);
-        engine->setWorkingDirectory(Cwd());
-        engine->setReadChannel(QProcess::StandardError);
-        engine->start(Bin() + "/zamut-help", {"help.hlp", "3"});
-        engines_.push_back(std::move(engine));
-        return *engines_.back();
+    QProcess& Start(const QString& name = "help.hlp") {
+        QProcess& engine = *engines_.emplace_back(std::make_unique<QProcess>());
+        // Killed engines leave their sockets and locks in the scratch folder.
+        engine.setEnvironment(QProcess::systemEnvironment()
+                              << "QT_LOGGING_RULES=zamut.help.info=true"
+                              << "TMPDIR=" + root_.path());
+        engine.setWorkingDirectory(cwd_);
+        engine.setReadChannel(QProcess::StandardError);
+        engine.start(bin_ + "/zamut-help", {name, "3"});
+        return engine;
     }
 
     // The engine's next log line, or nothing when the wait runs out.
-    static QString Log(QProcess& engine) {
-        QElapsedTimer clock;
-        clock.start();
-        while (engine.canReadLine() ||
-               engine.waitForReadyRead(int(std::max<qint64>(0, WaitMs - clock.elapsed())))) {
-            while (engine.canReadLine()) {
-                const QString line = QString::fromUtf8(engine.readLine()).trimmed();
-                if (line.startsWith("zamut.help: ")) {
-                    return line;
-                }
+    static std::string Log(QProcess& engine) {
+        const QDeadlineTimer deadline(WaitMs);
+        while (engine.canReadLine() || engine.waitForReadyRead(int(deadline.remainingTime()))) {
+            const QString line = engine.canReadLine() ? QString::fromUtf8(engine.readLine()) : "";
+            if (line.startsWith("zamut.help: ")) {
+                return line.mid(12).trimmed().toStdString();
             }
         }
         return {};
     }
 
     QTemporaryDir root_;
+    const QString bin_ = root_.filePath("prefix/bin");
+    const QString share_ = root_.filePath("prefix/share/org.example.zamut");
+    const QString cwd_ = root_.filePath("cwd");
     std::vector<std::unique_ptr<QProcess>> engines_;
-    QStringList keys_;
 };
 
-TEST_F(HelpEngine, FindsTheFileInTheCurrentFolderBesideItselfAndInstalled) {
-    const QString installed = PutHelp(Share());
-    EXPECT_EQ(Log(Start()), QString("zamut.help: shown " + installed));
-    const QString beside = PutHelp(Bin());
-    EXPECT_EQ(Log(Start()), QString("zamut.help: shown " + beside));
-    const QString current = PutHelp(Cwd());
-    EXPECT_EQ(Log(Start()), QString("zamut.help: shown " + current));
-}
-
-TEST_F(HelpEngine, MissingOrGarbageFileIsReportedAndTheWindowStays) {
-    keys_.push_back(Cwd() + "/help.hlp");
-    QProcess& missing = Start();
-    EXPECT_EQ(Log(missing), QString("zamut.help: failed help.hlp"));
-
-    QByteArray garbage(4096, '\0');
-    for (qsizetype i = 0; i < garbage.size(); ++i) {
-        garbage[i] = char((i * 7919) % 256);
+// Each file found shadows the ones after it; a second request for the file
+// on show goes to its window.
+TEST_F(HelpEngine, OneWindowForTheFileInTheCurrentFolderBesideItselfOrInstalled) {
+    for (const QString& dir : {share_, bin_, cwd_}) {
+        const std::string path = Put(dir + "/help.hlp");
+        QProcess& first = Start();
+        ASSERT_EQ(Log(first), "shown " + path);
+        QProcess& second = Start();
+        ASSERT_TRUE(second.waitForFinished(WaitMs));
+        EXPECT_EQ(second.exitCode(), 0);
+        EXPECT_EQ(Log(second), "forwarded " + path);
+        EXPECT_EQ(Log(first), "raised");
     }
-    const QString path = PutHelp(Share(), garbage);
-    QProcess& broken = Start();
-    EXPECT_EQ(Log(broken), QString("zamut.help: failed " + path));
-
-    EXPECT_FALSE(missing.waitForFinished(200));
-    EXPECT_EQ(missing.state(), QProcess::Running);
-    EXPECT_EQ(broken.state(), QProcess::Running);
 }
 
-TEST_F(HelpEngine, SecondRequestForTheSameFileRaisesTheOpenWindow) {
-    const QString path = PutHelp(Cwd());
-    QProcess& first = Start();
-    ASSERT_EQ(Log(first), QString("zamut.help: shown " + path));
-
-    QProcess& second = Start();
-    ASSERT_TRUE(second.waitForFinished(WaitMs));
-    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(second.exitCode(), 0);
-    EXPECT_EQ(Log(second), "zamut.help: forwarded " + path);
-    EXPECT_EQ(Log(first), QString("zamut.help: raised"));
-    EXPECT_EQ(first.state(), QProcess::Running);
+TEST_F(HelpEngine, ReportsAMissingOrBrokenFileAndKeepsItsWindow) {
+    EXPECT_EQ(Log(Start()), "failed help.hlp");
+    EXPECT_TRUE(OpenHelp("help.hlp", {cwd_}).text.contains("「help.hlp」が見つかりません"))
+        << "the window names it";
+    const QByteArray oversized((1 << 20) + 1, 'a');
+    const QByteArray broken[] = {
+        "", " \n\t\n", "# \xFF\xFE 見出し\n", "# \xE8\xA6", "\x7F\x45LF\x02\x01\x01", oversized};
+    for (const QByteArray& bytes : broken) {
+        const QString name = QString::number(engines_.size()) + ".hlp";
+        const std::string path = Put(cwd_ + '/' + name, bytes);
+        EXPECT_EQ(Log(Start(name)), "failed " + path) << bytes.left(8).toHex().data();
+    }
+    EXPECT_FALSE(engines_.back()->waitForFinished(200));
+    for (const auto& engine : engines_) {
+        EXPECT_EQ(engine->state(), QProcess::Running);
+    }
 }
 
 } // namespace
