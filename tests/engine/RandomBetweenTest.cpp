@@ -34,19 +34,5 @@ TEST(RandomBetween, RaisesOverflowInsteadOfWrapping) {
     EXPECT_THROW(ToCardPicture(40000), std::overflow_error);
 }
 
-TEST(ClockMixedGenerator, DrawsStayBelowOneAndKeepChangingOnAFrozenClock) {
-    ClockMixedGenerator generator([] { return std::uint64_t{7}; });
-    float previous = -1.0f;
-    int repeats = 0;
-    for (int i = 0; i < 100000; ++i) {
-        generator.ReseedFromClock();
-        const float r = generator.Draw();
-        ASSERT_TRUE(r >= 0.0f && r < 1.0f) << r;
-        repeats += (r == previous);
-        previous = r;
-    }
-    EXPECT_LT(repeats, 5);
-}
-
 } // namespace
 } // namespace zamut
