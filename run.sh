@@ -12,7 +12,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-monapo fonts-ipafont-gothic
     xvfb xauth x11-utils imagemagick libxcb1-dev libxcb-damage0-dev libxkbcommon-dev
-    desktop-file-utils appstream binutils-mingw-w64-x86-64
+    desktop-file-utils appstream binutils-mingw-w64-x86-64 valgrind
 )
 
 install_missing() {
