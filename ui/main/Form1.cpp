@@ -105,18 +105,16 @@ Form1::Form1(RandomGenerator& generator, Commands commands)
 void Form1::BuildMenus() {
     // Kept inside the window even where the desktop offers a global menu bar.
     menuBar()->setNativeMenuBar(false);
-    game = menuBar()->addMenu(QStringLiteral("ゲーム"));
-    game->setObjectName(QStringLiteral("game"));
-    start = game->addAction(QStringLiteral("新規ゲーム"));
-    start->setObjectName(QStringLiteral("start"));
-    end = game->addAction(QStringLiteral("終了"));
-    end->setObjectName(QStringLiteral("end"));
-    help = menuBar()->addMenu(QStringLiteral("ヘルプ"));
-    help->setObjectName(QStringLiteral("help"));
-    zamut = help->addAction(QStringLiteral("ザムトについて"));
-    zamut->setObjectName(QStringLiteral("zamut"));
-    version = help->addAction(QStringLiteral("バージョン"));
-    version->setObjectName(QStringLiteral("version"));
+    const auto named = [](auto* item, const char* name) {
+        item->setObjectName(QLatin1String(name));
+        return item;
+    };
+    game = named(menuBar()->addMenu(QStringLiteral("ゲーム")), "game");
+    start = named(game->addAction(QStringLiteral("新規ゲーム")), "start");
+    end = named(game->addAction(QStringLiteral("終了")), "end");
+    help = named(menuBar()->addMenu(QStringLiteral("ヘルプ")), "help");
+    zamut = named(help->addAction(QStringLiteral("ザムトについて")), "zamut");
+    version = named(help->addAction(QStringLiteral("バージョン")), "version");
 }
 
 void Form1::BuildBoard() {
