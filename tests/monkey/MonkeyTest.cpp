@@ -1,5 +1,4 @@
-#include "app/Game.h"
-#include "platform/testing/RecordingHelpLauncher.h"
+#include "GameFixture.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -63,13 +62,13 @@ enum class Action { PlayHand, ClickBoard, NewGame, Help, About, AboutOK, AboutKe
 
 // Drives the real windows with random user actions and checks after each one
 // that the board, the score and the windows agree with a model of the match.
-class Monkey : public ::testing::Test {
+class Monkey : public testing::GameFixture {
 protected:
-    Monkey() {
-        auto launcher = std::make_unique<RecordingHelpLauncher>();
-        help = launcher.get();
-        form.dlgCommonDialog.SetLauncher(std::move(launcher));
-        form.show();
+    // The engine's clock is scripted from the seed too, so a run replays exactly.
+    Monkey()
+        : GameFixture([steps = std::mt19937_64(Seed() ^ 0x5eedc10cULL),
+                       time = Seed()]() mutable { return time += 1 + steps() % 1'000'000; },
+                      Seed()) {
         // The offscreen platform cannot raise a window, and the About command asks
         // for it each time it finds the window open: only that warning is dropped.
         previousHandler = qInstallMessageHandler(
@@ -152,19 +151,14 @@ protected:
     static constexpr std::array buttons{Qt::LeftButton, Qt::LeftButton, Qt::RightButton,
                                         Qt::MiddleButton, Qt::BackButton};
     static constexpr std::array keys{Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter};
-    const std::uint64_t seed = EnvNumber(
-        "MONKEY_SEED",
-        static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()));
+    static std::uint64_t Seed() {
+        static const std::uint64_t seed = EnvNumber(
+            "MONKEY_SEED", static_cast<std::uint64_t>(
+                               std::chrono::system_clock::now().time_since_epoch().count()));
+        return seed;
+    }
+    const std::uint64_t seed = Seed();
     std::mt19937_64 random{seed};
-    // The engine's clock is scripted from the seed too, so a run replays exactly.
-    std::mt19937_64 clockSteps{seed ^ 0x5eedc10cULL};
-    std::uint64_t clockTime = seed;
-    ClockMixedGenerator generator{[this] { return clockTime += 1 + clockSteps() % 1'000'000; },
-                                  seed};
-    QStringList fatalErrors;
-    Game game{generator, [this](const QString& what) { fatalErrors.append(what); }};
-    Form1& form = game.board();
-    RecordingHelpLauncher* help = nullptr;
 
     MatchModel model;
     bool aboutExpectedOpen = false;

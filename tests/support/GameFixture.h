@@ -17,7 +17,9 @@ namespace zamut::testing {
 // requests recorded instead of started and fatal errors collected.
 class GameFixture : public ::testing::Test {
 protected:
-    GameFixture() {
+    explicit GameFixture(
+        Clock clock = [] { return std::uint64_t{1}; }, std::uint64_t seed = 11)
+        : generator(std::move(clock), seed) {
         auto launcher = std::make_unique<RecordingHelpLauncher>();
         help = launcher.get();
         form.dlgCommonDialog.SetLauncher(std::move(launcher));
@@ -43,7 +45,7 @@ protected:
         return form.Image(id)->picture().cacheKey() == form.Image1[std::size_t(picture)].cacheKey();
     }
 
-    ClockMixedGenerator generator{[] { return std::uint64_t{1}; }, 11};
+    ClockMixedGenerator generator;
     QStringList fatalErrors;
     Game game{generator, [this](const QString& what) { fatalErrors.append(what); }};
     Form1& form = game.board();
