@@ -1,23 +1,30 @@
 #!/usr/bin/env bash
-# ./run.sh        install what is missing, configure, build and start the game
-# ./run.sh test   the same set-up, then every test
+# ./run.sh        install what playing needs, configure, build and start the game
+# ./run.sh test   install what testing needs too, then build and run every test
 # (developers: ./run.sh asan, ./run.sh screenshot [file.png])
 set -euo pipefail
 cd "$(dirname "$0")"
 
-# Everything a fresh Debian 12 machine needs to build, test, package and run.
-packages=(
-    cmake ninja-build g++ dpkg-dev file clang-format
-    qt6-base-dev qt6-qpa-plugins qt6-translations-l10n
-    libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-monapo fonts-ipafont-gothic
-    xvfb xauth x11-utils imagemagick libxcb1-dev libxcb-damage0-dev libxkbcommon-dev
+# What building and running the game needs on a fresh Debian 12 machine.
+play_packages=(
+    cmake ninja-build g++ pkgconf
+    qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libxcb1-dev libxkbcommon-dev
+    fonts-monapo
+)
+# Everything the tests, benchmarks and packaging need on top of that.
+test_packages=(
+    "${play_packages[@]}"
+    dpkg-dev file clang-format
+    libgtest-dev libgmock-dev libbenchmark-dev libxcb-damage0-dev
+    fonts-ipafont-gothic
+    xvfb xauth x11-utils imagemagick
     desktop-file-utils appstream binutils-mingw-w64-x86-64 valgrind
+    debootstrap
 )
 
 install_missing() {
     local missing=()
-    for package in "${packages[@]}"; do
+    for package in "$@"; do
         if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
             missing+=("$package")
         fi
@@ -30,13 +37,16 @@ install_missing() {
         sudo=(sudo)
     fi
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${missing[@]}"
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
+# Configures once, then builds incrementally. The game alone builds without
+# the test libraries; a build that is to be tested switches them on.
 build() {
-    local preset=$1
-    if [ ! -f "build/$preset/CMakeCache.txt" ]; then
-        cmake --preset "$preset"
+    local preset=$1 tests=$2
+    local cache="build/$preset/CMakeCache.txt"
+    if [ ! -f "$cache" ] || { [ "$tests" = ON ] && ! grep -q '^ZAMUT_TESTS:BOOL=ON' "$cache"; }; then
+        cmake --preset "$preset" -DZAMUT_TESTS="$tests"
     fi
     cmake --build --preset "$preset"
 }
@@ -46,10 +56,10 @@ has_display() {
     [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1
 }
 
-install_missing
 case "${1:-}" in
 "")
-    build default
+    install_missing "${play_packages[@]}"
+    build default OFF
     if ! has_display; then
         echo "ザムト needs a graphical display, and none is reachable (DISPLAY/WAYLAND_DISPLAY)."
         echo "The game is built: build/default/bin/zamut"
@@ -59,16 +69,19 @@ case "${1:-}" in
     exec build/default/bin/zamut
     ;;
 test)
-    build default
+    install_missing "${test_packages[@]}"
+    build default ON
     ctest --preset default -j "$(nproc)"
     ;;
 asan)
-    build asan
+    install_missing "${test_packages[@]}"
+    build asan ON
     ctest --preset asan -j "$(nproc)"
     ;;
 screenshot)
     # The board as a player first sees it, on a virtual X server.
-    build default
+    install_missing "${test_packages[@]}"
+    build default ON
     out=$(realpath -m "${2:-zamut.png}")
     if [ -z "${ZAMUT_IN_XVFB:-}" ]; then
         exec env ZAMUT_IN_XVFB=1 LC_ALL=C.UTF-8 xvfb-run -a -s "-screen 0 800x600x24" "$0" screenshot "$out"
