@@ -170,6 +170,7 @@ void Form1::BuildBoard() {
         Image2x[at] = AddImage(Picture2->client(), QStringLiteral("Image2%1").arg(v),
                                {Px(120 + 600 * (v - 1)), Px(120)}, Image1[at + 1]);
         Image2x[at]->setEnabled(false);
+        Image2x[at]->setButton(true);
     }
 
     for (int slot = 1; slot <= 9; ++slot) {
@@ -182,7 +183,8 @@ void Form1::BuildBoard() {
     }
     Label3->setAccessibleName(QStringLiteral("あなたの得点 0"));
     Label4->setAccessibleName(QStringLiteral("COMの得点 0"));
-    Label1->setAccessibleName(QStringLiteral("回戦"));
+    // Label1 is named by its own text, which says what it is ("１回戦", a
+    // verdict), and is nameless while empty.
 }
 
 PixelImage* Form1::Image(ImageId id) const {
@@ -228,7 +230,6 @@ void Form1::SetCaption(LabelId label, std::string_view text) {
     switch (label) {
     case LabelId::Label1:
         Label1->setText(caption);
-        Label1->setAccessibleName(caption.isEmpty() ? QStringLiteral("回戦") : caption);
         PlaceRoundCaption();
         return;
     case LabelId::Label3:

@@ -1,11 +1,14 @@
 #include "ui/widgets/PixelImage.h"
 
+#include "ui/widgets/AccessiblePixelImage.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace zamut {
 
 PixelImage::PixelImage(QWidget* parent) : QWidget(parent) {
+    InstallPixelImageAccessibility();
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TranslucentBackground); // transparent corners show what lies behind
 }
@@ -36,6 +39,12 @@ void PixelImage::mouseReleaseEvent(QMouseEvent* event) {
     pressed_ = false;
     event->accept();
     if (click) {
+        press();
+    }
+}
+
+void PixelImage::press() {
+    if (isEnabled()) {
         emit clicked();
     }
 }
