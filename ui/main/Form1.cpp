@@ -78,6 +78,15 @@ QString ImageName(ImageId id, CardPicture picture) {
     return {};
 }
 
+// Qt announces every accessible name it is given, changed or not; a screen
+// reader should hear only what changed (a new game leaves most names as
+// they were).
+void Rename(QWidget* widget, const QString& name) {
+    if (widget->accessibleName() != name) {
+        widget->setAccessibleName(name);
+    }
+}
+
 std::size_t SlotIndex(std::int32_t slot) {
     if (slot < 1 || slot > 9) {
         throw std::out_of_range("board image slot outside 1..9");
@@ -215,7 +224,7 @@ QLabel* Form1::Label(LabelId id) const {
 void Form1::ShowCardPicture(ImageId image, CardPicture picture) {
     PixelImage* target = Image(image);
     target->setPicture(Image1.at(static_cast<std::size_t>(picture)));
-    target->setAccessibleName(ImageName(image, picture));
+    Rename(target, ImageName(image, picture));
 }
 
 void Form1::SetCardEnabled(ImageId handImage, bool on) {
@@ -233,10 +242,10 @@ void Form1::SetCaption(LabelId label, std::string_view text) {
         PlaceRoundCaption();
         return;
     case LabelId::Label3:
-        Label3->setAccessibleName(QStringLiteral("あなたの得点 ") + caption);
+        Rename(Label3, QStringLiteral("あなたの得点 ") + caption);
         break;
     case LabelId::Label4:
-        Label4->setAccessibleName(QStringLiteral("COMの得点 ") + caption);
+        Rename(Label4, QStringLiteral("COMの得点 ") + caption);
         break;
     }
     QLabel* total = Label(label);
