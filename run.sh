@@ -18,6 +18,7 @@ test_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev libxcb-damage0-dev
     fonts-ipafont-gothic
     xvfb xauth x11-utils imagemagick
+    dbus at-spi2-core python3-pyatspi
     desktop-file-utils appstream binutils-mingw-w64-x86-64 valgrind
     debootstrap
 )
