@@ -56,27 +56,24 @@ def find(root, role, name):
     return None
 
 
-def application(name, seconds=15):
-    desktop = pyatspi.Registry.getDesktop(0)
+def named(children, name, seconds):
+    """The first of `children()` called `name`, waiting up to `seconds` for it."""
     found = []
 
     def look():
-        found[:] = [a for a in desktop if a is not None and a.name == name]
+        found[:] = [c for c in children() if c is not None and c.name == name]
         return bool(found)
 
     pump(seconds, look)
     return found[0] if found else None
 
 
-def window(app, name, seconds=10):
-    found = []
+def application(name):
+    return named(lambda: pyatspi.Registry.getDesktop(0), name, 15)
 
-    def look():
-        found[:] = [w for w in app if w is not None and w.name == name]
-        return bool(found)
 
-    pump(seconds, look)
-    return found[0] if found else None
+def window(app, name):
+    return named(lambda: app, name, 10)
 
 
 def press(node, action="Press"):
