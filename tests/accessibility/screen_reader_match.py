@@ -16,7 +16,7 @@ import sys
 import time
 
 import pyatspi
-from gi.repository import GLib
+from gi.repository import Gio, GLib
 
 BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 FAILURES = []
@@ -56,12 +56,14 @@ def find(root, role, name):
     return None
 
 
-def named(children, name, seconds):
-    """The first of `children()` called `name`, waiting up to `seconds` for it."""
+def named(parent, name, seconds):
+    """The child of `parent` called `name`, waiting up to `seconds` for it."""
     found = []
 
     def look():
-        found[:] = [c for c in children() if c is not None and c.name == name]
+        # A child list read before the child arrived would be kept otherwise.
+        parent.clearCache()
+        found[:] = [c for c in parent if c is not None and c.name == name]
         return bool(found)
 
     pump(seconds, look)
@@ -69,11 +71,11 @@ def named(children, name, seconds):
 
 
 def application(name):
-    return named(lambda: pyatspi.Registry.getDesktop(0), name, 15)
+    return named(pyatspi.Registry.getDesktop(0), name, 15)
 
 
 def window(app, name):
-    return named(lambda: app, name, 10)
+    return named(app, name, 10)
 
 
 def press(node, action="Press"):
@@ -117,7 +119,9 @@ def tree(root):
 
 def play():
     app = application("zamut")
-    check(app is not None, "the game appears on the accessibility bus")
+    desktop = pyatspi.Registry.getDesktop(0)
+    check(app is not None, "the game appears on the accessibility bus, beside "
+          f"{[a.name for a in desktop if a is not None]}")
     board = window(app, "ザムト") if app else None
     check(board is not None, "the board window ザムト is on the bus")
     if board is None:
@@ -236,12 +240,28 @@ def check_help(board):
     os.kill(helper.get_process_id(), signal.SIGTERM)
 
 
+def accessibility_bus_ready():
+    """True once the launcher answers with the accessibility bus's address."""
+    session = Gio.bus_get_sync(Gio.BusType.SESSION)
+
+    def call(name, path, interface, method, arguments=None):
+        return session.call_sync(name, path, interface, method, arguments, None,
+                                 Gio.DBusCallFlags.NONE, -1, None).unpack()[0]
+
+    return (call("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
+                 "NameHasOwner", GLib.Variant("(s)", ("org.a11y.Bus",)))
+            and bool(call("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress")))
+
+
 def main():
     zamut = sys.argv[1]
     launcher = subprocess.Popen([BUS_LAUNCHER, "--launch-immediately"])
     game = None
     try:
-        time.sleep(0.5)
+        check(pump(10, accessibility_bus_ready), "the accessibility bus starts")
+        # The registry answers before the game starts: an application that
+        # registers while the registry itself is still starting is lost.
+        check(pyatspi.Registry.getDesktop(0).childCount == 0, "the desktop starts empty")
         environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         game = subprocess.Popen([zamut], env=environment)
         play()
