@@ -7,12 +7,8 @@
 
 namespace zamut {
 
-CommonDialog::CommonDialog(QWidget* owner)
-    : owner_(owner), launcher_(std::make_unique<DetachedHelpLauncher>()) {}
-
-void CommonDialog::SetLauncher(std::unique_ptr<HelpLauncher> launcher) {
-    launcher_ = std::move(launcher);
-}
+CommonDialog::CommonDialog(std::unique_ptr<HelpLauncher> launcher, QWidget* owner)
+    : launcher_(std::move(launcher)), owner_(owner) {}
 
 QString CommonDialog::HelpEngineProgram() {
     return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(ZAMUT_HELP_ENGINE));

@@ -46,22 +46,30 @@ TEST(NewGame, RedrawsRepeatsThenResetsTheBoardAndEnablesTheHandInOrder) {
     EXPECT_EQ(board.calls, expected);
 }
 
-TEST(NewGame, MidMatchStartsOverAndTheNewDealReplacesTheOld) {
-    ClockMixedGenerator generator([] { return std::uint64_t{42}; }, 1);
-    MatchState state;
+TEST(NewGame, MidMatchStartsOverWithTheNewDeal) {
+    DealtMatch match({1, 2, 3, 4, 5, 6, 7, 8, 9});
+    PlayCard(match.state, match.board, 9);
+    PlayCard(match.state, match.board, 1);
+    ScriptedGenerator generator;
+    generator.Deal({9, 8, 7, 6, 5, 4, 3, 2, 1});
+
+    NewGame(match.state, match.board, generator);
+
+    EXPECT_EQ(match.state.PlayerTotal + match.state.ComputerTotal, 0);
+    EXPECT_EQ(match.state.CurrentRound, 1);
+    EXPECT_EQ(match.state.ComputerCard[1], 9);
+    EXPECT_EQ(match.state.ComputerCard[9], 1);
+}
+
+// Two launches differ only in the clock; the same seed must still deal apart.
+TEST(Deal, TheClockChangesTheDeal) {
+    ClockMixedGenerator early([] { return std::uint64_t{1}; });
+    ClockMixedGenerator late([] { return std::uint64_t{2}; });
+    MatchState first, second;
     RecordingBoard board;
-    NewGame(state, board, generator);
-    PlayCard(state, board, 9);
-    PlayCard(state, board, 1);
-    const MatchState abandoned = state;
-
-    NewGame(state, board, generator);
-
-    EXPECT_EQ(state.PlayerTotal + state.ComputerTotal, 0);
-    EXPECT_EQ(state.CurrentRound, 1);
-    EXPECT_EQ(state.PlayerCard, abandoned.PlayerCard);
-    EXPECT_NE(state.ComputerCard, abandoned.ComputerCard); // holds for this seed
-    EXPECT_TRUE(IsPermutation(state));
+    Deal(first, board, early);
+    Deal(second, board, late);
+    EXPECT_NE(first.ComputerCard, second.ComputerCard);
 }
 
 TEST(Deal, EndsWithAPermutationOnAFrozenClockAndOnTheRealOne) {

@@ -95,7 +95,9 @@ protected:
         if (action <= ClickBoard)
             Click(action == PlayHand);
         else if (action <= About) // the menu commands, in menu order
-            std::array{form.start, form.zamut, form.version}[int(action) - int(NewGame)]->trigger();
+            std::array{form.menu().start, form.menu().zamut,
+                       form.menu().version}[int(action) - int(NewGame)]
+                ->trigger();
         else if (action == AboutOK)
             QTest::mouseClick(game.about()->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
         else if (action == AboutKey)
@@ -105,7 +107,7 @@ protected:
         QCoreApplication::processEvents();
         if (action == NewGame)
             model = {
-                .dealt = true, .mirrored = Uniform(1, 20) == 1, .order = form.state.ComputerCard};
+                .dealt = true, .mirrored = Uniform(1, 20) == 1, .order = form.state().ComputerCard};
         helpRequests += action == Help ? 1 : 0;
         aboutExpectedOpen = action == About || (aboutExpectedOpen && action < AboutOK);
     }
@@ -115,31 +117,34 @@ protected:
         const int aim =
             model.mirrored && model.Live() ? model.order[model.round + 1] : Uniform(1, RoundCount);
         QWidget* board = form.centralWidget();
-        const QWidget* area = onHand ? form.Image2x[aim - 1] : board;
+        const QWidget* area = onHand ? form.Image(HandImage(aim)) : board;
         const QPoint at = area->mapTo(
             board, QPoint(Uniform(0, area->width() - 1), Uniform(0, area->height() - 1)));
         const Qt::MouseButton button = onHand ? Qt::LeftButton : buttons[Uniform(0, 4)];
         QWidget* target = board->childAt(at) != nullptr ? board->childAt(at) : board;
         QTest::mouseClick(target, button, {}, target->mapFrom(board, at));
         // Only a left click on an unplayed hand card of a live match plays it.
-        const auto hand = std::find(form.Image2x.begin(), form.Image2x.end(), target);
-        const int card = static_cast<int>(hand - form.Image2x.begin()) + 1;
+        int card = 1;
+        while (card <= RoundCount && form.Image(HandImage(card)) != target)
+            ++card;
         if (card <= RoundCount && button == Qt::LeftButton && model.Live() && !model.spent[card])
             finishedMatches += model.Play(card) ? 1 : 0;
     }
 
     void Check() const {
-        const MatchState& state = form.state;
-        ASSERT_EQ(form.Label3->text().toStdString(), std::to_string(state.PlayerTotal));
-        ASSERT_EQ(form.Label4->text().toStdString(), std::to_string(state.ComputerTotal));
+        const MatchState& state = form.state();
+        ASSERT_EQ(form.Label(LabelId::Label3)->text().toStdString(),
+                  std::to_string(state.PlayerTotal));
+        ASSERT_EQ(form.Label(LabelId::Label4)->text().toStdString(),
+                  std::to_string(state.ComputerTotal));
         ASSERT_EQ(std::pair(state.PlayerTotal, state.ComputerTotal),
                   std::pair(model.player, model.computer));
         ASSERT_LE(model.player + model.computer, 90);
-        ASSERT_EQ(form.Label1->text().toStdString(), model.Caption());
+        ASSERT_EQ(form.Label(LabelId::Label1)->text().toStdString(), model.Caption());
         ASSERT_EQ(state.ComputerCard, model.order);
         for (int n = 1; n <= RoundCount; ++n) {
             ASSERT_TRUE(n > model.round || state.PlayerCard[n] == model.played[n]) << "round " << n;
-            ASSERT_EQ(form.Image2x[n - 1]->isEnabled(), model.Live() && !model.spent[n]) << n;
+            ASSERT_EQ(form.Image(HandImage(n))->isEnabled(), model.Live() && !model.spent[n]) << n;
         }
         ASSERT_LE(
             std::ranges::count_if(QApplication::topLevelWidgets(),

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QTimer>
@@ -16,10 +17,9 @@ namespace zamut {
 namespace {
 
 TEST(CommonDialog, EachHelpRequestStartsTheEngineBesideTheProgram) {
-    CommonDialog dialog;
-    auto recorder = std::make_unique<RecordingHelpLauncher>();
+    auto* recorder = new RecordingHelpLauncher;
+    CommonDialog dialog{std::unique_ptr<HelpLauncher>(recorder)};
     const auto& requests = recorder->requests;
-    dialog.SetLauncher(std::move(recorder));
     const QString engine = QCoreApplication::applicationDirPath() + "/zamut-help";
     EXPECT_TRUE(QFileInfo(engine).isExecutable()) << "the build puts the engine beside programs";
 
@@ -37,14 +37,23 @@ TEST(CommonDialog, EachHelpRequestStartsTheEngineBesideTheProgram) {
     EXPECT_EQ(requests.size(), 3u);
 }
 
-TEST(CommonDialog, EngineThatCannotStartGetsANonModalMessageAndTheGameGoesOn) {
+// The engine runs on its own: the game never waits for it to end.
+TEST(DetachedHelpLauncher, ReturnsWhileTheEngineRunsAndFailsWhenItCannotStart) {
+    const QString ended = QDir::temp().filePath(
+        QStringLiteral("zamut-help-ended-%1").arg(QCoreApplication::applicationPid()));
+    QFile::remove(ended);
+    ASSERT_TRUE(DetachedHelpLauncher().Start("/bin/sh", {"-c", "sleep 2; touch \"$0\"", ended}));
+    EXPECT_FALSE(QFileInfo::exists(ended)) << "Start waited for the engine to end";
     EXPECT_FALSE(DetachedHelpLauncher().Start(QDir::temp().filePath("no-such-zamut-help"), {}));
+}
 
+TEST(CommonDialog, EngineThatCannotStartGetsANonModalMessageAndTheGameGoesOn) {
     QWidget board;
     board.setWindowTitle("ザムト");
     board.show();
-    CommonDialog dialog(&board);
-    dialog.SetLauncher(std::make_unique<RecordingHelpLauncher>(false));
+    auto* failing = new RecordingHelpLauncher;
+    failing->succeeds = false;
+    CommonDialog dialog(std::unique_ptr<HelpLauncher>(failing), &board);
     // A nested event loop inside ShowHelp would run this before it returns.
     bool loopRanInside = false;
     QTimer::singleShot(0, &board, [&loopRanInside] { loopRanInside = true; });
