@@ -84,7 +84,7 @@ screenshot)
     build default ON
     out=$(realpath -m "${2:-zamut.png}")
     if [ -z "${ZAMUT_IN_XVFB:-}" ]; then
-        exec env ZAMUT_IN_XVFB=1 LC_ALL=C.UTF-8 xvfb-run -a -s "-screen 0 800x600x24" "$0" screenshot "$out"
+        exec env ZAMUT_IN_XVFB=1 LC_ALL=C.UTF-8 scripts/with-xvfb.sh -screen 800x600x24 "$0" screenshot "$out"
     fi
     build/default/bin/zamut &
     pid=$!
