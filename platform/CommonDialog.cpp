@@ -21,8 +21,8 @@ void CommonDialog::ShowHelp() {
     }
 }
 
-// The component would raise an untrapped error here and end the game; a
-// missing help program is not worth losing a match over.
+// A missing help program is not worth losing a match over: a message says
+// so and the game goes on.
 void CommonDialog::ReportEngineFailure() {
     if (failure_ == nullptr) {
         const QString title =

@@ -24,7 +24,7 @@ public:
     CommonDialog(const CommonDialog&) = delete;
     CommonDialog& operator=(const CommonDialog&) = delete;
 
-    // Kept for the next ShowHelp, as the component keeps its properties.
+    // Kept as set: a later ShowHelp uses them again unless they are changed.
     QString HelpFile;
     qint16 HelpCommand = 0;
 

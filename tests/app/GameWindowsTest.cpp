@@ -41,29 +41,17 @@ TEST_F(GameWindows, AHelpEngineThatCannotStartLeavesTheMatchGoing) {
     EXPECT_TRUE(fatalErrors.isEmpty());
 }
 
-TEST_F(GameWindows, OneAboutWindowLoadedOnEachOpeningOnlyAndTheBoardStaysPlayable) {
-    EXPECT_EQ(game.about(), nullptr); // nothing is made before it is asked for
+// How the window loads and unloads is the About window's own test.
+TEST_F(GameWindows, TheFirstAboutCommandMakesTheOneModelessAboutWindow) {
+    EXPECT_EQ(game.about(), nullptr);
     form.menu().version->trigger();
     frmAbout* about = game.about();
     ASSERT_TRUE(about != nullptr && about->isVisible() && about->parent() == nullptr);
-    EXPECT_EQ(about->windowTitle(), QStringLiteral("ザムトのﾊﾞｰｼﾞｮﾝ情報"));
-
-    about->setWindowTitle(QStringLiteral("marker"));
-    form.menu().version->trigger(); // already open: to the front, not loaded again
+    form.menu().version->trigger();
     EXPECT_EQ(game.about(), about);
-    EXPECT_EQ(about->windowTitle(), QStringLiteral("marker"));
-    const auto windows = QApplication::topLevelWidgets();
-    EXPECT_EQ(std::count_if(windows.begin(), windows.end(),
-                            [](QWidget* w) { return qobject_cast<frmAbout*>(w) != nullptr; }),
-              1);
-
     form.menu().start->trigger(); // modeless: the board takes clicks meanwhile
     ClickCard(9);
     EXPECT_EQ(form.state().CurrentRound, 2);
-
-    about->close();
-    form.menu().version->trigger();
-    EXPECT_EQ(about->windowTitle(), QStringLiteral("ザムトのﾊﾞｰｼﾞｮﾝ情報"));
 }
 
 TEST_F(GameWindows, ClosingTheBoardLeavesAboutOpenUntilItIsClosedToo) {

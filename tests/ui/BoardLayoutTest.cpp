@@ -9,7 +9,7 @@ namespace {
 
 using Board = testing::GameFixture;
 
-TEST_F(Board, EveryControlStandsWhereItIsDesigned) {
+TEST_F(Board, EveryControlStandsInPlace) {
     EXPECT_EQ(form.centralWidget()->size(), QSize(453, 358));
     EXPECT_EQ(form.windowTitle(), QStringLiteral("ザムト"));
     EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
@@ -33,10 +33,10 @@ TEST_F(Board, EveryControlStandsWhereItIsDesigned) {
     }
 }
 
-// With Monapo, which has the designed font's widths, the labels come out at
-// their designed sizes: regular text within 2 px; synthesised bold (neither
+// With Monapo, which has the layout font's widths, the labels come out at
+// the layout's sizes: regular text within 2 px; synthesised bold (neither
 // installed font has a bold face) runs about a pixel a character narrow.
-TEST_F(Board, LabelsTakeTheirDesignedSizesAndColours) {
+TEST_F(Board, LabelsTakeTheirSizesAndColours) {
     const QColor face = form.palette().color(QPalette::Button);
     EXPECT_EQ(Named<PictureBox>("Picture1")->grab().toImage().pixelColor(5, 5), face);
     EXPECT_EQ(Named<PictureBox>("Picture2")->grab().toImage().pixelColor(5, 5), QColor(0, 128, 0));
@@ -49,11 +49,11 @@ TEST_F(Board, LabelsTakeTheirDesignedSizesAndColours) {
     EXPECT_EQ(family, qEnvironmentVariableIsSet("FONTCONFIG_FILE") ? "IPAPGothic" : "Monapo");
     if (family != QStringLiteral("Monapo"))
         return;
-    const std::vector<std::tuple<QLabel*, QSize, int>> designed = {
+    const std::vector<std::tuple<QLabel*, QSize, int>> sizes = {
         {Named<QLabel>("Label7"), {35, 16}, 2}, {Named<QLabel>("Label8"), {45, 16}, 2},
         {Named<QLabel>("Label5"), {44, 16}, 2}, {Named<QLabel>("Label6"), {34, 16}, 2},
         {Named<QLabel>("Label2"), {35, 16}, 3}, {Named<QLabel>("Label3"), {9, 16}, 2}};
-    for (const auto& [label, size, tolerance] : designed) {
+    for (const auto& [label, size, tolerance] : sizes) {
         EXPECT_NEAR(label->width(), size.width(), tolerance) << label->text().toStdString();
         EXPECT_NEAR(label->height(), size.height(), 2) << label->text().toStdString();
     }

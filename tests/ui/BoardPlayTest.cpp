@@ -10,7 +10,7 @@ namespace {
 
 using Board = testing::GameFixture;
 
-TEST_F(Board, OpensOnTheDesignedBoardAndIgnoresCardsUntilANewGame) {
+TEST_F(Board, OpensOnAFreshBoardAndIgnoresCardsUntilANewGame) {
     for (int i = 1; i <= 9; ++i) {
         EXPECT_TRUE(Shows(HandImage(i), i) && Shows(PlayerRowImage(i), 0) &&
                     Shows(ComputerRowImage(i), 0));

@@ -128,7 +128,7 @@ void Form1::BuildBoard() {
     const LabelLook bold{GameFont(16, true), face, faceText};
     const LabelLook centred{GameFont(16), face, faceText, Qt::AlignCenter};
 
-    for (int n = 1; n <= 9; ++n) {
+    for (int n = 1; n <= RoundCount; ++n) {
         const int left = Px(960 + 600 * (n - 1));
         const auto at = static_cast<std::size_t>(n - 1);
         Image4x[at] =
@@ -161,14 +161,14 @@ void Form1::BuildBoard() {
     QPalette hand = green;
     hand.setColor(QPalette::WindowText, Qt::white);
     Picture2->setPalette(hand);
-    for (int v = 1; v <= 9; ++v) {
+    for (int v = 1; v <= HighestCard; ++v) {
         const auto at = static_cast<std::size_t>(v - 1);
         Image2x[at] = AddImage(Picture2->client(), QStringLiteral("Image2%1").arg(v),
                                {Px(120 + 600 * (v - 1)), Px(120)}, Image1[at + 1]);
         Image2x[at]->setEnabled(false);
     }
 
-    for (int slot = 1; slot <= 9; ++slot) {
+    for (int slot = 1; slot <= RoundCount; ++slot) {
         const auto picture = static_cast<CardPicture>(slot);
         Image(HandImage(slot))->setAccessibleName(ImageName(HandImage(slot), picture));
         Image(PlayerRowImage(slot))
