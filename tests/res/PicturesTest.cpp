@@ -1,5 +1,5 @@
-// The committed pictures against the drawing rules, against the generator (so
-// they cannot drift) and as resources embedded in a linked program.
+// The committed pictures: what the generator draws (so they cannot drift),
+// embedded in a linked program, in their format, with their circles.
 
 #include "res/tilegen/TilePictures.h"
 
@@ -14,12 +14,6 @@
 namespace {
 
 constexpr QRgb Cyan = qRgba(0, 255, 255, 0);
-constexpr QRgb DarkGold = qRgb(198, 132, 0);
-constexpr QRgb Brown = qRgb(132, 66, 0);
-constexpr QRgb White = qRgb(255, 255, 255);
-constexpr QRgb FaceGrey = qRgb(220, 220, 220);
-constexpr QRgb Shadow = qRgb(132, 132, 132);
-constexpr QRgb YellowGold = qRgb(241, 182, 3);
 constexpr QRgb DarkBlue = qRgb(0, 51, 102);
 constexpr QRgb Green = qRgb(0, 89, 0);
 constexpr QRgb DarkRed = qRgb(166, 0, 0);
@@ -57,36 +51,14 @@ TEST(PictureFiles, AreWhatTheGeneratorDrawsAndAreEmbedded) {
     check("icon/zamut.png", zamut::iconPicture());
 }
 
-// The colour of every pixel outside the circles: band, upper edge, left strip,
-// body and shadow column, with the corners transparent.
-QRgb outlineColour(int x, int y, bool back) {
-    if ((x == 0 || x == 23) && (y == 0 || y == 33))
-        return Cyan;
-    if (y < 2)
-        return x < 22 ? (back ? White : DarkGold) : (back ? FaceGrey : Brown);
-    if (y < 5 || x < 2)
-        return back ? YellowGold : White;
-    if (x == 23)
-        return Shadow;
-    return back ? DarkGold : FaceGrey;
-}
-
-TEST(CardPictures, AreIndexedTilesWithCirclesOnlyOnTheFace) {
-    const QRect face(2, 5, 21, 29);
+TEST(CardPictures, AreIndexedTilesWithATransparentFirstColour) {
     for (int k = 0; k < zamut::CardPictureCount; ++k) {
         const QImage picture(CardPath.arg(k));
         ASSERT_EQ(picture.format(), QImage::Format_Indexed8) << k;
         ASSERT_EQ(picture.size(), QSize(24, 34)) << k;
         EXPECT_LE(picture.colorCount(), 16) << k;
         EXPECT_EQ(picture.color(0), Cyan) << k;
-        for (int y = 0; y < picture.height(); ++y) {
-            for (int x = 0; x < picture.width(); ++x) {
-                if (k > 0 && face.contains(x, y))
-                    continue; // where the circles are
-                ASSERT_EQ(picture.pixel(x, y), outlineColour(x, y, k == 0))
-                    << k << ": " << x << "," << y;
-            }
-        }
+        EXPECT_EQ(picture.pixel(0, 0), Cyan) << k;
     }
 }
 
