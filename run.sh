@@ -63,7 +63,7 @@ case "${1:-}" in
     if ! has_display; then
         echo "ザムト needs a graphical display, and none is reachable (DISPLAY/WAYLAND_DISPLAY)."
         echo "The game is built: build/default/bin/zamut"
-        echo "To run it without a desktop, use a virtual X server:  xvfb-run -a ./run.sh"
+        echo "To run it without a desktop, use a virtual X server:  scripts/with-xvfb.sh ./run.sh"
         exit 1
     fi
     exec build/default/bin/zamut

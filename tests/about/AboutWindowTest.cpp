@@ -4,7 +4,6 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -51,13 +50,6 @@ TEST_F(AboutWindow, EveryWayOfClosingUnloadsItAndTheNextShowLoadsItAgain) {
         EXPECT_FALSE(about.isVisible()) << way;
         EXPECT_EQ(clicked.count(), clicks) << way;
     }
-}
-
-TEST_F(AboutWindow, ClosingItAsTheLastWindowEndsTheProgram) {
-    ASSERT_NO_FATAL_FAILURE(Open());
-    QTimer::singleShot(0, ok, &QPushButton::click);
-    QTimer::singleShot(5000, &about, [] { QCoreApplication::exit(1); });
-    EXPECT_EQ(QCoreApplication::exec(), 0);
 }
 
 TEST_F(AboutWindow, ControlsStandInPlace) {

@@ -1,7 +1,6 @@
 #include "GameFixture.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QTimer>
 
 namespace zamut {
@@ -26,19 +25,6 @@ TEST_F(GameWindows, HelpAsksForTheContentsOfHelpHlpEveryTime) {
         EXPECT_TRUE(request.program.endsWith(QStringLiteral("/zamut-help")));
         EXPECT_EQ(request.arguments, (QStringList{"help.hlp", "3"}));
     }
-}
-
-TEST_F(GameWindows, AHelpEngineThatCannotStartLeavesTheMatchGoing) {
-    help->succeeds = false;
-    form.menu().start->trigger();
-    ClickCard(4);
-    form.menu().zamut->trigger();
-    auto* message = form.findChild<QMessageBox*>();
-    ASSERT_TRUE(message != nullptr && message->isVisible());
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    ClickCard(5);
-    EXPECT_EQ(form.state().CurrentRound, 3);
-    EXPECT_TRUE(fatalErrors.isEmpty());
 }
 
 // How the window loads and unloads is the About window's own test.
