@@ -21,23 +21,16 @@ TEST_F(GameWindows, HelpAsksForTheContentsOfHelpHlpEveryTime) {
     form.menu().zamut->trigger();
     form.menu().zamut->trigger();
     ASSERT_EQ(help->requests.size(), 2u);
-    for (const auto& request : help->requests) {
-        EXPECT_TRUE(request.program.endsWith(QStringLiteral("/zamut-help")));
+    for (const auto& request : help->requests)
         EXPECT_EQ(request.arguments, (QStringList{"help.hlp", "3"}));
-    }
 }
 
-// How the window loads and unloads is the About window's own test.
-TEST_F(GameWindows, TheFirstAboutCommandMakesTheOneModelessAboutWindow) {
+// One About window, modeless, is the monkey test's; here, that none is made
+// before the first About command.
+TEST_F(GameWindows, TheAboutWindowIsMadeByTheFirstAboutCommand) {
     EXPECT_EQ(game.about(), nullptr);
     form.menu().version->trigger();
-    frmAbout* about = game.about();
-    ASSERT_TRUE(about != nullptr && about->isVisible() && about->parent() == nullptr);
-    form.menu().version->trigger();
-    EXPECT_EQ(game.about(), about);
-    form.menu().start->trigger(); // modeless: the board takes clicks meanwhile
-    ClickCard(9);
-    EXPECT_EQ(form.state().CurrentRound, 2);
+    EXPECT_TRUE(game.about() != nullptr && game.about()->isVisible());
 }
 
 TEST_F(GameWindows, ClosingTheBoardLeavesAboutOpenUntilItIsClosedToo) {

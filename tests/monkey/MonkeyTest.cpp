@@ -176,6 +176,7 @@ TEST_F(Monkey, RandomUserActionsKeepBoardScoreAndWindowsConsistent) {
         std::chrono::steady_clock::now() + std::chrono::seconds(EnvNumber("MONKEY_SECONDS", 90));
     std::cout << "MONKEY_SEED=" << seed << std::endl;
     std::uint64_t done = 0;
+    Check(); // the fresh board
     for (; done < actions && std::chrono::steady_clock::now() < deadline; ++done) {
         PerformRandomAction();
         Check();
