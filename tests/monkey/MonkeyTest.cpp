@@ -24,23 +24,27 @@ std::uint64_t EnvNumber(const char* name, std::uint64_t fallback) {
     return qEnvironmentVariableIsEmpty(name) ? fallback : qgetenv(name).toULongLong();
 }
 
-// The board as the shadow engine last drew it: what every control must show.
+// The board as the shadow engine last drew it, keyed by row * 10 + slot, or
+// by label number: what every control must show. It starts as a fresh board.
 struct SnapshotBoard final : BoardView {
+    SnapshotBoard() {
+        for (CardValue card = 1; card <= HighestCard; ++card)
+            pictures[Key(HandImage(card))] = ToCardPicture(card);
+    }
     void ShowCardPicture(ImageId image, CardPicture picture) override {
         pictures[Key(image)] = picture;
     }
     void SetCardEnabled(ImageId handImage, bool on) override { enabled[Key(handImage)] = on; }
     void SetCaption(LabelId label, std::string_view text) override {
-        captions[std::size_t(label)] = std::string(text);
+        captions[std::size_t(label)] = text;
     }
     static std::size_t Key(ImageId image) { return std::size_t(image.row) * 10 + image.slot; }
 
-    // A fresh board: the hand face up and disabled, the rows face down.
-    std::array<CardPicture, 50> pictures{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-                                         0, 0, 0, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+    std::array<CardPicture, 50> pictures{};
     std::array<bool, 50> enabled{};
     std::array<std::string, 5> captions{"", "", "", "0", "0"};
 };
+
 enum class Action { PlayHand, ClickBoard, NewGame, Help, About, AboutOK, AboutKey, AboutCloseBox };
 
 // Drives the real windows with random user actions and checks after each one
@@ -126,18 +130,16 @@ protected:
 
     void Check() const {
         ASSERT_EQ(form.state(), shadow);
-        for (const LabelId label : {LabelId::Label1, LabelId::Label3, LabelId::Label4}) {
-            ASSERT_EQ(form.Label(label)->text().toStdString(),
-                      snapshot.captions[std::size_t(label)]);
-        }
-        ASSERT_EQ(form.Label(LabelId::Label1)->isVisible(), !snapshot.captions[1].empty());
+        for (const LabelId label : {LabelId::Label1, LabelId::Label3, LabelId::Label4})
+            ASSERT_EQ(Label(label)->text().toStdString(), snapshot.captions[std::size_t(label)]);
+        ASSERT_EQ(Label(LabelId::Label1)->isVisible(), !snapshot.captions[1].empty());
         for (const ImageRow row : {ImageRow::Hand, ImageRow::Player, ImageRow::Computer}) {
             for (int n = 1; n <= RoundCount; ++n) {
-                const ImageId id{row, n};
-                ASSERT_TRUE(Shows(id, snapshot.pictures[SnapshotBoard::Key(id)]))
-                    << SnapshotBoard::Key(id);
-                ASSERT_EQ(form.Image(id)->isEnabled(),
-                          row != ImageRow::Hand || snapshot.enabled[SnapshotBoard::Key(id)]);
+                const std::size_t key = SnapshotBoard::Key({row, n});
+                ASSERT_TRUE(Shows({row, n}, snapshot.pictures[key])) << key;
+                ASSERT_EQ(form.Image({row, n})->isEnabled(),
+                          row != ImageRow::Hand || snapshot.enabled[key])
+                    << key;
             }
         }
         ASSERT_LE(
