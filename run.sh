@@ -17,7 +17,7 @@ test_packages=(
     dpkg-dev file clang-format
     libgtest-dev libgmock-dev libbenchmark-dev libxcb-damage0-dev
     fonts-ipafont-gothic
-    xvfb xauth x11-utils imagemagick
+    xvfb x11-utils imagemagick
     desktop-file-utils appstream binutils-mingw-w64-x86-64 valgrind
     debootstrap
 )
