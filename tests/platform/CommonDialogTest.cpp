@@ -2,10 +2,9 @@
 #include "platform/testing/RecordingHelpLauncher.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 
@@ -29,12 +28,12 @@ TEST(CommonDialog, ShowHelpStartsTheEngineBesideTheProgramWithTheProperties) {
 
 // The engine runs on its own: the game never waits for it to end.
 TEST(DetachedHelpLauncher, ReturnsWhileTheEngineRunsAndFailsWhenItCannotStart) {
-    const QString ended = QDir::temp().filePath(
-        QStringLiteral("zamut-help-ended-%1").arg(QCoreApplication::applicationPid()));
-    QFile::remove(ended);
-    ASSERT_TRUE(DetachedHelpLauncher().Start("/bin/sh", {"-c", "sleep 2; touch \"$0\"", ended}));
+    const QTemporaryDir scratch;
+    const QString ended = scratch.filePath("ended");
+    ASSERT_TRUE(DetachedHelpLauncher().Start("/bin/sh",
+                                             {"-c", "sleep 5; touch \"$0\" 2>/dev/null", ended}));
     EXPECT_FALSE(QFileInfo::exists(ended)) << "Start waited for the engine to end";
-    EXPECT_FALSE(DetachedHelpLauncher().Start(QDir::temp().filePath("no-such-zamut-help"), {}));
+    EXPECT_FALSE(DetachedHelpLauncher().Start(scratch.filePath("no-such-zamut-help"), {}));
 }
 
 TEST(CommonDialog, EngineThatCannotStartGetsANonModalMessageAndTheGameGoesOn) {
