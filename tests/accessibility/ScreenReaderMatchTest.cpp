@@ -63,16 +63,16 @@ TEST_F(ScreenReader, PlaysAWholeMatchByPressingHandCardsAndReadsEveryRound) {
             EXPECT_TRUE(Seen(row)->actionInterface()->actionNames().isEmpty());
         }
     }
-    for (QLabel* label : {form.Label1, form.Label3, form.Label4}) {
+    for (QLabel* label : {Label(LabelId::Label1), Label(LabelId::Label3), Label(LabelId::Label4)}) {
         EXPECT_EQ(QAccessible::queryAccessibleInterface(label)->role(), QAccessible::StaticText);
     }
-    EXPECT_EQ(Name(form.Label1), QString()); // no caption, no name
-    ExpectPressIgnored(5);                   // before the first new game
+    EXPECT_EQ(Name(Label(LabelId::Label1)), QString()); // no caption, no name
+    ExpectPressIgnored(5);                              // before the first new game
 
     const std::array<int, 9> order = {5, 3, 8, 1, 9, 2, 7, 4, 6};
     const std::array<int, 9> played = {6, 1, 9, 2, 8, 3, 7, 5, 4};
     NewMatch(order);
-    EXPECT_EQ(Name(form.Label1), QStringLiteral("１回戦"));
+    EXPECT_EQ(Name(Label(LabelId::Label1)), QStringLiteral("１回戦"));
     const std::array<int, 9> player = {11, 11, 28, 31, 31, 36, 36, 45, 45},
                              computer = {0, 4, 4, 4, 21, 21, 21, 21, 31};
     std::array<bool, 10> inHand;
@@ -93,10 +93,10 @@ TEST_F(ScreenReader, PlaysAWholeMatchByPressingHandCardsAndReadsEveryRound) {
             EXPECT_EQ(Seen(ComputerRowImage(slot))->text(QAccessible::Name),
                       QStringLiteral("COM %1回戦 ").arg(slot) + CardName(theirs));
         }
-        EXPECT_EQ(Name(form.Label3), QStringLiteral("あなたの得点 %1").arg(player[at]));
-        EXPECT_EQ(Name(form.Label4), QStringLiteral("COMの得点 %1").arg(computer[at]));
-        EXPECT_EQ(Name(form.Label1), round < 9 ? QStringLiteral("%1回戦").arg(round + 1)
-                                               : QStringLiteral("あなたの勝ちです"));
+        EXPECT_EQ(Name(Label(LabelId::Label3)), QStringLiteral("あなたの得点 %1").arg(player[at]));
+        EXPECT_EQ(Name(Label(LabelId::Label4)), QStringLiteral("COMの得点 %1").arg(computer[at]));
+        EXPECT_EQ(Name(Label(LabelId::Label1)), round < 9 ? QStringLiteral("%1回戦").arg(round + 1)
+                                                          : QStringLiteral("あなたの勝ちです"));
         ExpectPressIgnored(card); // played, so disabled
     }
 }

@@ -7,10 +7,10 @@
 
 namespace zamut {
 
+// A child widget paints over its parent's background, so the transparent
+// corners of a picture show what lies behind without any attribute.
 PixelImage::PixelImage(QWidget* parent) : QWidget(parent) {
     InstallPixelImageAccessibility();
-    setFocusPolicy(Qt::NoFocus);
-    setAttribute(Qt::WA_TranslucentBackground); // transparent corners show what lies behind
 }
 
 void PixelImage::setPicture(const QPixmap& picture) {
