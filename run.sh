@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # ./run.sh        install what playing needs, configure, build and start the game
 # ./run.sh test   install what testing needs too, then build and run every test
-# (developers: ./run.sh asan, ./run.sh screenshot [file.png])
+# ./run.sh windows   cross-build the Windows program into build/windows/dist/
+# (developers: ./run.sh asan, ./run.sh screenshot [file.png], ./run.sh wine)
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -11,6 +12,8 @@ play_packages=(
     qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libxcb1-dev libxkbcommon-dev
     fonts-monapo
 )
+# What cross-building the Windows program needs.
+windows_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix zip)
 # Everything the tests, benchmarks and packaging need on top of that.
 test_packages=(
     "${play_packages[@]}"
@@ -20,6 +23,7 @@ test_packages=(
     xvfb xauth x11-utils imagemagick
     desktop-file-utils appstream binutils-mingw-w64-x86-64 valgrind
     debootstrap
+    "${windows_packages[@]}" googletest wine wine64 fonts-wine xdotool
 )
 
 install_missing() {
@@ -72,6 +76,8 @@ test)
     install_missing "${test_packages[@]}"
     build default ON
     ctest --preset default -j "$(nproc)"
+    build windows ON
+    ctest --preset windows -j "$(nproc)"
     ;;
 asan)
     install_missing "${test_packages[@]}"
