@@ -55,6 +55,15 @@ build() {
     cmake --build --preset "$preset"
 }
 
+# The Windows program as it is handed out: a folder and its zip.
+package_windows() {
+    local dist=build/windows/dist
+    rm -rf "$dist"
+    cmake --install build/windows --strip --prefix "$dist/ザムト"
+    (cd "$dist" && LC_ALL=C.UTF-8 zip -qr ザムト.zip ザムト)
+    echo "$dist/ザムト/ and $dist/ザムト.zip"
+}
+
 has_display() {
     [ -n "${WAYLAND_DISPLAY:-}" ] && return 0
     [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1
@@ -84,6 +93,20 @@ asan)
     build asan ON
     ctest --preset asan -j "$(nproc)"
     ;;
+windows)
+    install_missing "${windows_packages[@]}"
+    build windows OFF
+    package_windows
+    ;;
+wine)
+    install_missing "${windows_packages[@]}" wine wine64 fonts-wine fonts-monapo
+    build windows OFF
+    package_windows
+    has_display || { echo "ザムト needs a graphical display (DISPLAY)." >&2; exit 1; }
+    # A prefix of its own, apart from the tests', on the developer's display.
+    exec env ZAMUT_WINE_DIR=build/windows/wine-play ZAMUT_WINE_DISPLAY="$DISPLAY" \
+        windows/wine.sh "build/windows/dist/ザムト/ザムト.exe"
+    ;;
 screenshot)
     # The board as a player first sees it, on a virtual X server.
     install_missing "${test_packages[@]}"
@@ -105,7 +128,7 @@ screenshot)
     echo "$out"
     ;;
 *)
-    echo "usage: ./run.sh [test]" >&2
+    echo "usage: ./run.sh [test|windows|wine|asan|screenshot [file.png]]" >&2
     exit 2
     ;;
 esac

@@ -84,15 +84,4 @@ QByteArray iconFile(const QImage& picture) {
     return out + mask;
 }
 
-std::optional<IconResources> iconResources(const QByteArray& file, quint16 imageId) {
-    const QByteArray entry = directoryHeader() + directoryFields();
-    constexpr int ImageOffset = FileHeaderSize + FileEntrySize;
-    if (file.size() != ImageOffset + ImageSize || !file.startsWith(entry) ||
-        qFromLittleEndian<quint32>(file.constData() + entry.size()) != ImageOffset)
-        return std::nullopt;
-    IconResources resources{file.mid(ImageOffset), entry};
-    put<quint16>(resources.group, imageId);
-    return resources;
-}
-
 } // namespace zamut

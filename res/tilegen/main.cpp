@@ -1,12 +1,13 @@
 // tilegen: draws the card pictures and the icon and writes them as indexed
 // PNG files (cards/0.png .. cards/9.png, icon/zamut.png under the output
-// folder) and the icon as a Windows icon file (icon/zamut.ico), or renders a
-// contact sheet of all of them for a visual check. At build time it derives
-// files from the committed ones: the Windows icon resources and enlarged
-// icons.
+// folder), the cards also as XPM for the Windows program (cards/0.xpm ..)
+// and the icon as a Windows icon file (icon/zamut.ico), or renders a contact
+// sheet of all of them for a visual check. At build time it derives
+// enlarged icons from the committed icon.
 
 #include "res/tilegen/IconFile.h"
 #include "res/tilegen/TilePictures.h"
+#include "res/tilegen/XpmFile.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -39,26 +40,16 @@ bool writePictures(const QString& folder) {
         std::fprintf(stderr, "tilegen: cannot create folders in %s\n", qPrintable(folder));
         return false;
     }
-    for (int k = 0; k < zamut::CardPictureCount; ++k)
-        if (!save(zamut::cardPicture(k), dir.filePath(QString("cards/%1.png").arg(k))))
+    for (int k = 0; k < zamut::CardPictureCount; ++k) {
+        const QImage card = zamut::cardPicture(k);
+        const QByteArray name = QByteArray("card") + QByteArray::number(k) + "_xpm";
+        if (!save(card, dir.filePath(QString("cards/%1.png").arg(k))) ||
+            !write(zamut::xpmFile(card, name), dir.filePath(QString("cards/%1.xpm").arg(k))))
             return false;
+    }
     const QImage icon = zamut::iconPicture();
     return save(icon, dir.filePath("icon/zamut.png")) &&
            write(zamut::iconFile(icon), dir.filePath("icon/zamut.ico"));
-}
-
-// The icon file split into the image and group resources of a resource script.
-bool writeIconResources(const QString& icoPath, quint16 imageId, const QString& folder) {
-    QFile ico(icoPath);
-    const auto resources =
-        ico.open(QIODevice::ReadOnly) ? zamut::iconResources(ico.readAll(), imageId) : std::nullopt;
-    if (!resources) {
-        std::fprintf(stderr, "tilegen: %s is not a one-image icon file\n", qPrintable(icoPath));
-        return false;
-    }
-    const QDir dir(folder);
-    return dir.mkpath(".") && write(resources->image, dir.filePath("icon-image.bin")) &&
-           write(resources->group, dir.filePath("icon-group.bin"));
 }
 
 // A picture enlarged by a whole factor, each pixel an exact square block.
@@ -106,13 +97,7 @@ int main(int argc, char* argv[]) {
         "scale", "Enlargement of the contact sheet, or of <picture> into <output>.", "factor", "8");
     const QCommandLineOption enlargeOption(
         "enlarge", "Enlarge the picture file <picture> into <output> (arguments: picture output).");
-    const QCommandLineOption resourcesOption(
-        "icon-resources",
-        "Split the icon file <ico> into icon-image.bin and icon-group.bin in <folder> (arguments: "
-        "ico folder).");
-    const QCommandLineOption imageIdOption("image-id", "Resource identifier of the icon image.",
-                                           "id", "1");
-    parser.addOptions({sheetOption, scaleOption, enlargeOption, resourcesOption, imageIdOption});
+    parser.addOptions({sheetOption, scaleOption, enlargeOption});
     parser.process(app);
 
     bool ok = false;
@@ -124,11 +109,7 @@ int main(int argc, char* argv[]) {
         return save(contactSheet(scale), parser.value(sheetOption)) ? 0 : 1;
     if (parser.isSet(enlargeOption) && arguments.size() == 2)
         return enlarge(arguments[0], scale, arguments[1]) ? 0 : 1;
-    if (parser.isSet(resourcesOption) && arguments.size() == 2) {
-        const auto id = parser.value(imageIdOption).toUShort(&ok);
-        return ok && writeIconResources(arguments[0], id, arguments[1]) ? 0 : 1;
-    }
-    if (arguments.size() != 1 || parser.isSet(enlargeOption) || parser.isSet(resourcesOption))
+    if (arguments.size() != 1 || parser.isSet(enlargeOption))
         parser.showHelp(1);
     return writePictures(arguments.constFirst()) ? 0 : 1;
 }

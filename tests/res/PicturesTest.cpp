@@ -2,9 +2,11 @@
 // they cannot drift) and as resources embedded in a linked program.
 
 #include "res/tilegen/TilePictures.h"
+#include "res/tilegen/XpmFile.h"
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QImage>
 #include <QSet>
 
@@ -52,8 +54,15 @@ TEST(PictureFiles, AreWhatTheGeneratorDrawsAndAreEmbedded) {
         EXPECT_EQ(argb(file), argb(drawn)) << name.toStdString();
         EXPECT_EQ(argb(QImage(":/" + name)), argb(file)) << name.toStdString();
     };
-    for (int k = 0; k < zamut::CardPictureCount; ++k)
+    for (int k = 0; k < zamut::CardPictureCount; ++k) {
         check(QString("cards/%1.png").arg(k), zamut::cardPicture(k));
+        // The Windows program's copy, compiled in as XPM.
+        QFile xpm(CardPath.arg(k).replace(".png", ".xpm"));
+        ASSERT_TRUE(xpm.open(QIODevice::ReadOnly)) << k;
+        EXPECT_EQ(xpm.readAll(),
+                  zamut::xpmFile(QImage(CardPath.arg(k)), "card" + QByteArray::number(k) + "_xpm"))
+            << k;
+    }
     check("icon/zamut.png", zamut::iconPicture());
 }
 
