@@ -141,9 +141,18 @@ TEST_F(Board, ControlsStandWhereTheBoardWasDesigned) {
     EXPECT_FALSE(IsWindowVisible(form.Label1->hwnd())); // empty before the first game
     form.SetCaption(LabelId::Label4, "10");             // two digits widen it to the right
     EXPECT_EQ(Describe(PlaceInParent(form.Label4->hwnd())), "80,56 18x16");
-    form.SetCaption(LabelId::Label1, "１回戦");
-    EXPECT_TRUE(IsWindowVisible(form.Label1->hwnd()));
-    EXPECT_EQ(Describe(PlaceInParent(form.Label1->hwnd())), "207,168 54x19");
+    // The round caption at its place; longer verdicts keep 8 pixels from the
+    // score panel (left at 304), the longest wrapped between two such gaps.
+    const std::vector<std::pair<const char*, std::string>> captions{
+        {"１回戦", "207,168 54x19"},
+        {"引き分けです", "182,168 114x19"},
+        {"あなたはすごいです！！アカギと呼ばせてください", "8,168 288x38"},
+    };
+    for (const auto& [caption, place] : captions) {
+        form.SetCaption(LabelId::Label1, caption);
+        EXPECT_TRUE(IsWindowVisible(form.Label1->hwnd()));
+        EXPECT_EQ(Describe(PlaceInParent(form.Label1->hwnd())), place) << caption;
+    }
 }
 
 TEST_F(Board, PicturesShowTheGreenThroughTheirCornersAndLookTheSameDisabled) {

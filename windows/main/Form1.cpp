@@ -4,6 +4,7 @@
 #include "windows/main/Form1.h"
 
 #include "engine/Match.h"
+#include "textlayout/RoundCaption.h"
 #include "windows/widgets/GameFont.h"
 
 #include "res/cards/0.xpm"
@@ -173,6 +174,16 @@ void Form1::SetCardEnabled(ImageId handImage, bool on) {
 
 void Form1::SetCaption(LabelId label, std::string_view text) {
     Label(label).SetText(Widen(text));
+    if (label == LabelId::Label1) {
+        // A verdict longer than a round caption moves left of the score
+        // panel, or wraps there, so that it can be read whole.
+        RECT panel;
+        GetWindowRect(Picture1->hwnd(), &panel);
+        MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&panel), 1);
+        const CaptionBox box = PlaceRoundCaption(static_cast<int>(Label1->TextSize().cx),
+                                                 scale_.Px(3105), scale_.Px(2520), panel.left);
+        Label1->Place({box.left, box.top}, box.wraps ? box.width : 0);
+    }
 }
 
 void Form1::NewGameCommand() {

@@ -3,6 +3,8 @@
 
 #include "windows/widgets/LabelControl.h"
 
+#include "textlayout/LineBreak.h"
+
 namespace zamut::win {
 
 namespace {
@@ -17,11 +19,11 @@ LabelControl::LabelControl(HWND parent, POINT topLeft, std::wstring text, const 
     SetText(std::move(text));
 }
 
-SIZE LabelControl::TextSize() const {
+SIZE LabelControl::TextSize(std::wstring_view run) const {
     SIZE size{0, 0};
     const HDC dc = GetDC(hwnd());
     const HGDIOBJ old = SelectObject(dc, look_.font);
-    GetTextExtentPoint32W(dc, text_.c_str(), static_cast<int>(text_.size()), &size);
+    GetTextExtentPoint32W(dc, run.data(), static_cast<int>(run.size()), &size);
     SelectObject(dc, old);
     ReleaseDC(hwnd(), dc);
     return size;
@@ -29,9 +31,31 @@ SIZE LabelControl::TextSize() const {
 
 void LabelControl::SetText(std::wstring text) {
     text_ = std::move(text);
-    const SIZE size = TextSize();
-    SetWindowPos(hwnd(), nullptr, 0, 0, size.cx, size.cy,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT place;
+    GetWindowRect(hwnd(), &place);
+    MapWindowPoints(nullptr, GetParent(hwnd()), reinterpret_cast<POINT*>(&place), 1);
+    Place({place.left, place.top});
+}
+
+void LabelControl::Place(POINT topLeft, int wrapWidth) {
+    SIZE size = TextSize();
+    lines_.assign(1, text_);
+    if (wrapWidth > 0) {
+        // wchar_t is UTF-16 on Windows, as the line-breaking rules count.
+        const std::u16string_view text(reinterpret_cast<const char16_t*>(text_.data()),
+                                       text_.size());
+        lines_.clear();
+        for (const std::u16string_view line :
+             BreakLines(text, wrapWidth, [this](std::u16string_view run) {
+                 return static_cast<int>(
+                     TextSize({reinterpret_cast<const wchar_t*>(run.data()), run.size()}).cx);
+             })) {
+            lines_.emplace_back(reinterpret_cast<const wchar_t*>(line.data()), line.size());
+        }
+        size = {wrapWidth, size.cy * static_cast<LONG>(lines_.size())};
+    }
+    SetWindowPos(hwnd(), nullptr, topLeft.x, topLeft.y, size.cx, size.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(hwnd(), text_.empty() ? SW_HIDE : SW_SHOWNA);
     InvalidateRect(hwnd(), nullptr, TRUE);
 }
@@ -51,8 +75,13 @@ LRESULT LabelControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         const HGDIOBJ old = SelectObject(dc, look_.font);
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, look_.text);
-        DrawTextW(dc, text_.c_str(), static_cast<int>(text_.size()), &area,
-                  DT_SINGLELINE | DT_NOPREFIX | DT_VCENTER | (look_.centred ? DT_CENTER : 0));
+        const LONG lineHeight = lines_.empty() ? 0 : area.bottom / static_cast<LONG>(lines_.size());
+        for (const std::wstring_view line : lines_) {
+            area.bottom = area.top + lineHeight;
+            DrawTextW(dc, line.data(), static_cast<int>(line.size()), &area,
+                      DT_SINGLELINE | DT_NOPREFIX | DT_VCENTER | (look_.centred ? DT_CENTER : 0));
+            area.top = area.bottom;
+        }
         SelectObject(dc, old);
         EndPaint(hwnd(), &paint);
         return 0;
