@@ -16,10 +16,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     zamut::win::Game game(generator, LoadIconW(instance, MAKEINTRESOURCEW(1)), scale,
                           {.onLastWindowClosed = [] { PostQuitMessage(0); },
                            // At once: no close messages, nothing to save.
-                           .exit = [] { ExitProcess(0); }});
+                           .exit = [] { ExitProcess(0); },
+                           .showHelp = [] {}});
     ShowWindow(game.board().hwnd(), show);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (game.PreTranslateMessage(message)) {
+            continue;
+        }
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

@@ -49,7 +49,7 @@ void ReportFatalErrorAndExit(std::string_view what) {
 }
 
 Window::~Window() {
-    if (hwnd_ != nullptr && GetParent(hwnd_) == nullptr) {
+    if (hwnd_ != nullptr && (GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_CHILD) == 0) {
         SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
         DestroyWindow(hwnd_);
     }
