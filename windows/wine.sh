@@ -60,7 +60,7 @@ start_x_server() {
         return
     fi
     rm -f "$dir/display"
-    setsid Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp \
+    setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp \
         3>"$dir/display" </dev/null >/dev/null 2>&1 9>&- &
     echo $! >"$dir/xvfb.pid"
     for _ in $(seq 100); do

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The program ザムト.exe driven from outside through its windows' messages:
 // the About window (caption on every load, one instance, Esc and Enter,
-// reopening, its place and owner), the board closing while About stays, and
-// the exit command.
+// reopening, its place and owner), the board closing while About stays, the
+// exit command, and the board at 192 dpi.
 
 #include "windows/main/Form1.h"
 
@@ -153,6 +153,64 @@ TEST(Lifetime, ExitEndsTheProgramAtOnceWithAboutOpen) {
     ASSERT_NE(program.Find(L"frmAbout"), nullptr);
     PostMessageW(program.board, WM_COMMAND, MAKEWPARAM(Form1::end, 0), 0);
     EXPECT_EQ(program.ExitCode(5000), 0U);
+}
+
+// The prefix's dots per inch for the programs started while it lives.
+struct ScreenDpi {
+    explicit ScreenDpi(DWORD dpi) { Set(dpi); }
+    ~ScreenDpi() { Set(96); }
+    static void Set(DWORD dpi) {
+        RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", REG_DWORD, &dpi,
+                        sizeof dpi);
+    }
+};
+
+HWND FindImage(HWND board, int id) {
+    struct Search {
+        int id;
+        HWND found;
+    } search{id, nullptr};
+    EnumChildWindows(
+        board,
+        [](HWND child, LPARAM param) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(param);
+            wchar_t name[64];
+            GetClassNameW(child, name, 64);
+            if (std::wstring(name) == L"ZamutImage" && GetDlgCtrlID(child) == s.id)
+                s.found = child;
+            return s.found == nullptr;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// At 192 dpi the board keeps its designed proportions at twice the pixels, and
+// each picture pixel becomes an exact 2 x 2 block.
+TEST(HighDpi, At192TheBoardDoublesAndItsPicturesStayCrisp) {
+    SetProcessDPIAware(); // the other program's windows in real pixels
+    const ScreenDpi dpi(192);
+    Program program;
+    ASSERT_NE(program.board, nullptr);
+    RECT client;
+    GetClientRect(program.board, &client);
+    EXPECT_EQ(std::pair(client.right, client.bottom), std::pair(906L, 716L));
+    const HWND card = FindImage(program.board, 25);
+    ASSERT_NE(card, nullptr);
+    RECT area;
+    GetClientRect(card, &area);
+    ASSERT_EQ(std::pair(area.right, area.bottom), std::pair(48L, 68L));
+    POINT origin{0, 0};
+    ClientToScreen(card, &origin);
+    const HDC screen = GetDC(nullptr);
+    const auto pixel = [&](int x, int y) { return GetPixel(screen, origin.x + x, origin.y + y); };
+    WaitForInputIdle(program.process.hProcess, 5000);
+    // Once painted: the band's first pixel, doubled, beside the transparent corner.
+    EXPECT_TRUE(WaitFor([&] { return pixel(2, 0) == RGB(198, 132, 0); }));
+    EXPECT_EQ(pixel(1, 1), RGB(0, 128, 0));
+    for (int y = 0; y < 68; ++y)
+        for (int x = 0; x < 48; ++x)
+            ASSERT_EQ(pixel(x, y), pixel(x & ~1, y & ~1)) << x << "," << y;
+    ReleaseDC(nullptr, screen);
 }
 
 } // namespace

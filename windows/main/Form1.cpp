@@ -64,6 +64,13 @@ Form1::Form1(RandomGenerator& generator, Commands commands, HICON icon, BoardSca
         AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), L"ヘルプ");
         return bar;
     }());
+    // The menu bar may take more height than the system's estimate (as under
+    // Wine at high DPI): the client area gets exactly its designed size.
+    RECT client;
+    GetClientRect(hwnd(), &client);
+    SetWindowPos(hwnd(), nullptr, 0, 0, outer.right - outer.left + scale_.Px(6795) - client.right,
+                 outer.bottom - outer.top + scale_.Px(5370) - client.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     BuildBoard();
 }
 
