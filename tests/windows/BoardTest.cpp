@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <string>
 
 namespace zamut::win {
@@ -19,6 +20,15 @@ using zamut::testing::ScriptedGenerator;
 constexpr COLORREF Green = RGB(0, 128, 0);
 constexpr COLORREF DarkGold = RGB(198, 132, 0);
 constexpr COLORREF Brown = RGB(132, 66, 0);
+
+bool WaitFor(const std::function<bool()>& condition) {
+    for (int i = 0; i < 200; ++i) {
+        if (condition())
+            return true;
+        Sleep(25);
+    }
+    return false;
+}
 
 void Pump() {
     MSG message;
@@ -97,7 +107,6 @@ struct Board : ::testing::Test {
     std::vector<std::string> commands;
     Form1 form{generator,
                {.showAbout = [this] { commands.push_back("about"); },
-                .showHelp = [this] { commands.push_back("help"); },
                 .exit = [this] { commands.push_back("exit"); },
                 .closed = [] {}},
                nullptr,
@@ -208,13 +217,29 @@ TEST_F(Board, AWholeMatchThroughTheWindowsMessagesAndInput) {
         EXPECT_EQ(form.Image(HandImage(v)).picture(), &form.Image1[0]) << v;
     }
     Menu(Form1::version);
-    Menu(Form1::zamut);
     Menu(Form1::end);
-    EXPECT_EQ(commands, (std::vector<std::string>{"about", "help", "exit"}));
+    EXPECT_EQ(commands, (std::vector<std::string>{"about", "exit"}));
     EXPECT_EQ(form.Label1->text(), L"あなたの勝ちです"); // through every menu action but start
     Menu(Form1::start);
     EXPECT_EQ(form.Label1->text(), L"１回戦");
     EXPECT_EQ(form.Label3->text(), L"0");
+}
+
+// Help with no engine beside the program: one message, which blocks nothing.
+TEST_F(Board, HelpWithoutItsEngineSaysSoWhileTheBoardPlaysOn) {
+    form.dlgCommonDialog.engine = L"Z:/nowhere/zamut-help.exe";
+    const auto box = [] { return FindWindowW(L"#32770", L"ザムト"); };
+    Menu(Form1::zamut);
+    ASSERT_TRUE(WaitFor([&] { return box() != nullptr; }));
+    Menu(Form1::zamut);
+    Menu(Form1::start); // the board still answers
+    EXPECT_EQ(form.Label1->text(), L"１回戦");
+    wchar_t text[256] = {};
+    GetDlgItemTextW(box(), 0xFFFF, text, 256);
+    EXPECT_EQ(std::wstring(text), EngineFailureText(form.dlgCommonDialog.engine));
+    PostMessageW(box(), WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(WaitFor([&] { return box() == nullptr; }));
+    EXPECT_EQ(FindWindowW(L"#32770", L"ザムト"), nullptr); // there was only one
 }
 
 } // namespace

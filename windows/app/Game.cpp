@@ -14,7 +14,6 @@ Game::Game(RandomGenerator& generator, HICON icon, BoardScale scale, Lifetime li
       form_(generator,
             Form1::Commands{
                 .showAbout = [this] { ShowAbout(); },
-                .showHelp = [this] { lifetime_.showHelp(); },
                 .exit = [this] { lifetime_.exit(); },
                 .closed = [this] { WindowClosed(); },
             },

@@ -20,7 +20,6 @@ public:
     struct Lifetime {
         std::function<void()> onLastWindowClosed;
         std::function<void()> exit;
-        std::function<void()> showHelp;
     };
 
     Game(RandomGenerator& generator, HICON icon, BoardScale scale, Lifetime lifetime);

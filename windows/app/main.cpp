@@ -16,8 +16,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     zamut::win::Game game(generator, LoadIconW(instance, MAKEINTRESOURCEW(1)), scale,
                           {.onLastWindowClosed = [] { PostQuitMessage(0); },
                            // At once: no close messages, nothing to save.
-                           .exit = [] { ExitProcess(0); },
-                           .showHelp = [] {}});
+                           .exit = [] { ExitProcess(0); }});
     ShowWindow(game.board().hwnd(), show);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {

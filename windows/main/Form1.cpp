@@ -26,6 +26,8 @@ namespace {
 
 constexpr wchar_t ClassName[] = L"Form1";
 constexpr COLORREF BoardGreen = RGB(0, 128, 0);
+// The help engine's command for a help file's contents topic.
+constexpr std::int16_t HelpContents = 3;
 constexpr DWORD Style =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME | WS_CLIPCHILDREN;
 
@@ -51,6 +53,7 @@ Form1::Form1(RandomGenerator& generator, Commands commands, HICON icon, BoardSca
         Image1[k] = Picture(ParseXpm(CardXpm[k]));
     }
     RegisterClassOnce(ClassName, CreateSolidBrush(BoardGreen), icon);
+    dlgCommonDialog.title = L"ザムト";
     BuildMenus();
     RECT outer{0, 0, scale_.Px(6795), scale_.Px(5370)};
     AdjustWindowRectEx(&outer, Style, TRUE, 0);
@@ -206,7 +209,10 @@ void Form1::ExitCommand() {
 }
 
 void Form1::HelpCommand() {
-    commands_.showHelp();
+    // The file and the command are given anew on every request.
+    dlgCommonDialog.HelpFile = L"help.hlp";
+    dlgCommonDialog.HelpCommand = HelpContents;
+    dlgCommonDialog.ShowHelp();
 }
 
 void Form1::VersionCommand() {

@@ -5,6 +5,7 @@
 #include "engine/BoardView.h"
 #include "engine/MatchState.h"
 #include "engine/Random.h"
+#include "windows/help/CommonDialog.h"
 #include "windows/widgets/ImageControl.h"
 #include "windows/widgets/LabelControl.h"
 #include "windows/widgets/Picture.h"
@@ -32,7 +33,6 @@ public:
     // What the window needs from the application.
     struct Commands {
         std::function<void()> showAbout; // shows the one About window
-        std::function<void()> showHelp;  // opens "help.hlp" at its contents
         std::function<void()> exit;      // ends the application at once
         std::function<void()> closed;    // the window has closed
     };
@@ -65,6 +65,8 @@ public:
     LabelControl& Label(LabelId id) const;
 
     MatchState state;
+    // Serves the help command only.
+    CommonDialog dlgCommonDialog;
     // The ten card pictures, shared by every image that shows one.
     std::array<Picture, 10> Image1;
 
