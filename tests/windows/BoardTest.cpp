@@ -58,6 +58,19 @@ struct Board : ::testing::Test {
         ShowWindow(form.hwnd(), SW_SHOWNOACTIVATE);
         UpdateWindow(form.hwnd());
         Pump();
+        // On the screen once its green shows there.
+        WaitFor([this] {
+            Pump();
+            return ScreenPixel(form.hwnd(), 1, 1) == Green;
+        });
+    }
+    static COLORREF ScreenPixel(HWND window, int x, int y) {
+        POINT at{x, y};
+        ClientToScreen(window, &at);
+        const HDC screen = GetDC(nullptr);
+        const COLORREF colour = GetPixel(screen, at.x, at.y);
+        ReleaseDC(nullptr, screen);
+        return colour;
     }
     static std::deque<float> Script(const std::vector<int>& order) {
         std::deque<float> script;

@@ -4,7 +4,7 @@
 #include "windows/help/CommonDialog.h"
 
 #include <atomic>
-#include <thread>
+#include <memory>
 
 namespace zamut::win {
 
@@ -34,25 +34,28 @@ std::atomic<bool> failureShown{false};
 
 } // namespace
 
-std::wstring EngineFailureText(const std::filesystem::path& engine) {
-    return L"ヘルプを表示できませんでした。\nヘルプ プログラムを起動できません:\n" +
-           std::filesystem::path(engine).make_preferred().wstring();
+std::wstring EngineFailureText(std::wstring engine) {
+    for (wchar_t& c : engine) {
+        c = c == L'/' ? L'\\' : c;
+    }
+    return L"ヘルプを表示できませんでした。\nヘルプ プログラムを起動できません:\n" + engine;
 }
 
-std::filesystem::path CommonDialog::DefaultEngine() {
+std::wstring CommonDialog::DefaultEngine() {
     wchar_t program[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, program, MAX_PATH);
-    return std::filesystem::path(program).parent_path() / L"zamut-help.exe";
+    const DWORD length = GetModuleFileNameW(nullptr, program, MAX_PATH);
+    const std::wstring path(program, length);
+    return path.substr(0, path.find_last_of(L"\\/") + 1) + L"zamut-help.exe";
 }
 
 void CommonDialog::ShowHelp() {
     std::wstring commandLine =
-        Quoted(engine.wstring()) + L" " + Quoted(HelpFile) + L" " + std::to_wstring(HelpCommand);
+        Quoted(engine) + L" " + Quoted(HelpFile) + L" " + std::to_wstring(HelpCommand);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (CreateProcessW(engine.wstring().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                       nullptr, nullptr, &startup, &process)) {
+    if (CreateProcessW(engine.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                       nullptr, &startup, &process)) {
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
         return;
@@ -60,10 +63,22 @@ void CommonDialog::ShowHelp() {
     if (failureShown.exchange(true)) {
         return;
     }
-    std::thread([text = EngineFailureText(engine), caption = title] {
-        MessageBoxW(nullptr, text.c_str(), caption.c_str(), MB_OK | MB_ICONWARNING);
+    struct Message {
+        std::wstring text, caption;
+    };
+    auto* message = new Message{EngineFailureText(engine), title};
+    const auto show = [](void* param) -> DWORD {
+        const std::unique_ptr<Message> shown(static_cast<Message*>(param));
+        MessageBoxW(nullptr, shown->text.c_str(), shown->caption.c_str(), MB_OK | MB_ICONWARNING);
         failureShown = false;
-    }).detach();
+        return 0;
+    };
+    if (const HANDLE thread = CreateThread(nullptr, 0, show, message, 0, nullptr)) {
+        CloseHandle(thread);
+    } else {
+        delete message;
+        failureShown = false;
+    }
 }
 
 } // namespace zamut::win

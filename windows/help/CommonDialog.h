@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <filesystem>
 #include <string>
 
 namespace zamut::win {
@@ -24,13 +23,13 @@ public:
     void ShowHelp();
 
     // The engine program; by default zamut-help.exe in the program's folder.
-    std::filesystem::path engine = DefaultEngine();
-    static std::filesystem::path DefaultEngine();
+    std::wstring engine = DefaultEngine();
+    static std::wstring DefaultEngine();
     // The title of the failure message.
     std::wstring title;
 };
 
 // The message shown when the help engine cannot be started.
-std::wstring EngineFailureText(const std::filesystem::path& engine);
+std::wstring EngineFailureText(std::wstring engine);
 
 } // namespace zamut::win
