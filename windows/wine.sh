@@ -3,9 +3,13 @@
 # Runs a Windows program of this build under Wine, in a private prefix that it
 # prepares once, on a private X server unless ZAMUT_WINE_DISPLAY names one.
 #   wine.sh program.exe [arguments]   (the build's cross-compiling emulator)
+#   wine.sh --prepare                  only makes the prefix, if it is not there
 #   wine.sh --stop                     ends the Wine server and the X server
 # ZAMUT_WINE_DIR: where the prefix lives (default build/windows/wine).
+# ZAMUT_WINE_DISPLAY: an X display to use instead, "-" for the caller's DISPLAY.
 # ZAMUT_WINE_DPI: the prefix's dots per inch (LogPixels), 96 unless given.
+# ZAMUT_WINE_MANAGED: Y for windows managed like a desktop's (the start-up
+# benchmark watches those); by default N, which spares tests waits of 2 s.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 dir=${ZAMUT_WINE_DIR:-$here/../build/windows/wine}
@@ -45,7 +49,7 @@ create_prefix() {
     done
     # Without a window manager each hide or destroy of a managed window waits
     # two seconds; unmanaged windows get their frame drawn by Wine itself.
-    quietly wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f
+    quietly wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "${ZAMUT_WINE_MANAGED:-N}" /f
     quietly wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f
     quietly wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f
     # The title bar's buttons are drawn with Marlett.
@@ -78,7 +82,7 @@ start_x_server() {
 start_session() {
     [ -f "$dir/ready" ] || create_prefix
     if [ -n "${ZAMUT_WINE_DISPLAY:-}" ]; then
-        export DISPLAY=$ZAMUT_WINE_DISPLAY
+        [ "$ZAMUT_WINE_DISPLAY" = - ] || export DISPLAY=$ZAMUT_WINE_DISPLAY
     else
         start_x_server
         export DISPLAY=":$(cat "$dir/display")"
@@ -101,6 +105,10 @@ stop_session() {
     fi
 }
 
+if [ "${1:-}" = --prepare ]; then
+    (flock 9 && { [ -f "$dir/ready" ] || create_prefix; }) 9>"$dir/lock"
+    exit 0
+fi
 if [ "${1:-}" = --stop ]; then
     (flock 9 && stop_session) 9>"$dir/lock"
     exit 0
