@@ -2,7 +2,8 @@
 # ./run.sh        install what playing needs, configure, build and start the game
 # ./run.sh test   install what testing needs too, then build and run every test
 # ./run.sh windows   cross-build the Windows program into build/windows/dist/
-# (developers: ./run.sh asan, ./run.sh screenshot [file.png], ./run.sh wine)
+# (developers: ./run.sh asan, ./run.sh screenshot [file.png], ./run.sh wine,
+#  ./run.sh screenshot-wine [file.png])
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -127,8 +128,26 @@ screenshot)
     kill "$pid"
     echo "$out"
     ;;
+screenshot-wine)
+    # The Windows board as a player first sees it, under Wine on a private X server.
+    install_missing "${test_packages[@]}"
+    build windows OFF
+    package_windows
+    out=$(realpath -m "${2:-zamut-wine.png}")
+    export ZAMUT_WINE_DIR=build/windows/wine-shot
+    windows/wine.sh "build/windows/dist/ザムト/ザムト.exe" &
+    for _ in $(seq 600); do
+        [ -s "$ZAMUT_WINE_DIR/display" ] && id=$(DISPLAY=":$(cat "$ZAMUT_WINE_DIR/display")" \
+            xdotool search --onlyvisible --name '^ザムト$' 2>/dev/null | head -1) && [ -n "$id" ] && break
+        sleep 0.1
+    done
+    sleep 1
+    DISPLAY=":$(cat "$ZAMUT_WINE_DIR/display")" import -window "$id" "$out"
+    windows/wine.sh --stop
+    echo "$out"
+    ;;
 *)
-    echo "usage: ./run.sh [test|windows|wine|asan|screenshot [file.png]]" >&2
+    echo "usage: ./run.sh [test|windows|wine|asan|screenshot [file.png]|screenshot-wine [file.png]]" >&2
     exit 2
     ;;
 esac

@@ -5,6 +5,8 @@
 #include "../engine/RecordingBoard.h"
 #include "windows/main/Form1.h"
 
+#include "WaitFor.h"
+
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -14,21 +16,14 @@
 namespace zamut::win {
 namespace {
 
+using testing::WaitFor;
+
 using zamut::testing::FractionFor;
 using zamut::testing::ScriptedGenerator;
 
 constexpr COLORREF Green = RGB(0, 128, 0);
 constexpr COLORREF DarkGold = RGB(198, 132, 0);
 constexpr COLORREF Brown = RGB(132, 66, 0);
-
-bool WaitFor(const std::function<bool()>& condition) {
-    for (int i = 0; i < 200; ++i) {
-        if (condition())
-            return true;
-        Sleep(25);
-    }
-    return false;
-}
 
 void Pump() {
     MSG message;

@@ -6,6 +6,8 @@
 #include "windows/help/CommonDialog.h"
 #include "windows/widgets/Window.h"
 
+#include "WaitFor.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -15,17 +17,10 @@
 namespace zamut::win {
 namespace {
 
+using testing::WaitFor;
+
 std::wstring Unix(const char* path) {
     return Widen(std::string("Z:") + path);
-}
-
-bool WaitFor(const std::function<bool()>& condition) {
-    for (int i = 0; i < 200; ++i) {
-        if (condition())
-            return true;
-        Sleep(25);
-    }
-    return false;
 }
 
 std::vector<HWND> HelpWindows() {

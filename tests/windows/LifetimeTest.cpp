@@ -6,28 +6,21 @@
 
 #include "windows/main/Form1.h"
 
+#include "WaitFor.h"
+
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <functional>
 #include <string>
-#include <thread>
 
 namespace zamut::win {
 namespace {
 
+using testing::WaitFor;
+
 std::wstring ProgramPath() {
     const std::string path = std::string("Z:") + ZAMUT_PROGRAM_FILE;
     return Widen(path);
-}
-
-bool WaitFor(const std::function<bool()>& condition) {
-    for (int i = 0; i < 200; ++i) {
-        if (condition())
-            return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(25));
-    }
-    return false;
 }
 
 // The program started as a process of its own, ended at the latest when the

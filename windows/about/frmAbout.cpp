@@ -106,20 +106,17 @@ LRESULT frmAbout::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             DestroyWindow(hwnd());
         }
         return 0;
-    case WM_PAINT: {
+    case WM_PAINT:
         // The etched separator between the contact text and the disclaimer:
         // a grey line with a white line of two pixels one pixel lower.
-        PAINTSTRUCT paint;
-        const HDC dc = BeginPaint(hwnd(), &paint);
-        const HBRUSH grey = CreateSolidBrush(RGB(128, 128, 128));
-        const RECT greyLine{6, 163, 377, 164};
-        FillRect(dc, &greyLine, grey);
-        DeleteObject(grey);
-        const RECT whiteLine{7, 164, 377, 166};
-        FillRect(dc, &whiteLine, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-        EndPaint(hwnd(), &paint);
-        return 0;
-    }
+        return Paint([](HDC dc) {
+            const HBRUSH grey = CreateSolidBrush(RGB(128, 128, 128));
+            const RECT greyLine{6, 163, 377, 164};
+            FillRect(dc, &greyLine, grey);
+            DeleteObject(grey);
+            const RECT whiteLine{7, 164, 377, 166};
+            FillRect(dc, &whiteLine, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        });
     case WM_DESTROY:
         unloaded_();
         return 0;

@@ -27,21 +27,18 @@ LRESULT ImageControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     switch (message) {
     case WM_ERASEBKGND:
         return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        const HDC dc = BeginPaint(hwnd(), &paint);
-        // The transparent pixels show the parent's background, which the
-        // parent paints into this image's own area first.
-        POINT origin{0, 0};
-        MapWindowPoints(hwnd(), GetParent(hwnd()), &origin, 1);
-        POINT previous;
-        SetViewportOrgEx(dc, -origin.x, -origin.y, &previous);
-        SendMessageW(GetParent(hwnd()), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-        SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
-        picture_->Draw(dc, 0, 0, scale_);
-        EndPaint(hwnd(), &paint);
-        return 0;
-    }
+    case WM_PAINT:
+        return Paint([this](HDC dc) {
+            // The transparent pixels show the parent's background, which the
+            // parent paints into this image's own area first.
+            POINT origin{0, 0};
+            MapWindowPoints(hwnd(), GetParent(hwnd()), &origin, 1);
+            POINT previous;
+            SetViewportOrgEx(dc, -origin.x, -origin.y, &previous);
+            SendMessageW(GetParent(hwnd()), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+            SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
+            picture_->Draw(dc, 0, 0, scale_);
+        });
     case WM_LBUTTONDOWN:
         pressed_ = true;
         SetCapture(hwnd());

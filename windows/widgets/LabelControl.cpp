@@ -64,28 +64,27 @@ LRESULT LabelControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     switch (message) {
     case WM_ERASEBKGND:
         return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        const HDC dc = BeginPaint(hwnd(), &paint);
-        RECT area;
-        GetClientRect(hwnd(), &area);
-        const HBRUSH background = CreateSolidBrush(look_.background);
-        FillRect(dc, &area, background);
-        DeleteObject(background);
-        const HGDIOBJ old = SelectObject(dc, look_.font);
-        SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, look_.text);
-        const LONG lineHeight = lines_.empty() ? 0 : area.bottom / static_cast<LONG>(lines_.size());
-        for (const std::wstring_view line : lines_) {
-            area.bottom = area.top + lineHeight;
-            DrawTextW(dc, line.data(), static_cast<int>(line.size()), &area,
-                      DT_SINGLELINE | DT_NOPREFIX | DT_VCENTER | (look_.centred ? DT_CENTER : 0));
-            area.top = area.bottom;
-        }
-        SelectObject(dc, old);
-        EndPaint(hwnd(), &paint);
-        return 0;
-    }
+    case WM_PAINT:
+        return Paint([this](HDC dc) {
+            RECT area;
+            GetClientRect(hwnd(), &area);
+            const HBRUSH background = CreateSolidBrush(look_.background);
+            FillRect(dc, &area, background);
+            DeleteObject(background);
+            const HGDIOBJ old = SelectObject(dc, look_.font);
+            SetBkMode(dc, TRANSPARENT);
+            SetTextColor(dc, look_.text);
+            const LONG lineHeight =
+                lines_.empty() ? 0 : area.bottom / static_cast<LONG>(lines_.size());
+            for (const std::wstring_view line : lines_) {
+                area.bottom = area.top + lineHeight;
+                DrawTextW(dc, line.data(), static_cast<int>(line.size()), &area,
+                          DT_SINGLELINE | DT_NOPREFIX | DT_VCENTER |
+                              (look_.centred ? DT_CENTER : 0));
+                area.top = area.bottom;
+            }
+            SelectObject(dc, old);
+        });
     default:
         return Window::HandleMessage(message, wParam, lParam);
     }

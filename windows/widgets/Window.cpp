@@ -85,6 +85,13 @@ void Window::Create(const wchar_t* className, DWORD exStyle, DWORD style, const 
     }
 }
 
+LRESULT Window::Paint(const std::function<void(HDC)>& draw) {
+    PAINTSTRUCT paint;
+    draw(BeginPaint(hwnd_, &paint));
+    EndPaint(hwnd_, &paint);
+    return 0;
+}
+
 LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(hwnd_, message, wParam, lParam);
 }

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -37,6 +38,8 @@ protected:
                 HWND parent, HMENU menuOrId, const wchar_t* title = L"");
 
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // Answers WM_PAINT: draw gets the window's device context.
+    LRESULT Paint(const std::function<void(HDC)>& draw);
 
 private:
     // No C++ exception may cross the system's frames between a window
