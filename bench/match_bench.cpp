@@ -4,6 +4,7 @@
 
 #include "app/Game.h"
 #include "engine/Random.h"
+#include "platform/HelpLauncher.h"
 #include "ui/main/Form1.h"
 
 #include <QAction>
@@ -19,7 +20,8 @@ using namespace zamut;
 void BM_MatchThroughWidgets(benchmark::State& bench) {
     ClockMixedGenerator generator;
     QStringList fatalErrors;
-    Game game(generator, [&](const QString& what) { fatalErrors.append(what); });
+    Game game(generator, std::make_unique<DetachedHelpLauncher>(),
+              [&](const QString& what) { fatalErrors.append(what); });
     Form1& form = game.board();
     form.show();
     if (!QTest::qWaitForWindowExposed(&form)) {
@@ -27,7 +29,7 @@ void BM_MatchThroughWidgets(benchmark::State& bench) {
         return;
     }
     for (auto _ : bench) {
-        form.start->trigger();
+        form.menu().start->trigger();
         form.repaint();
         for (CardValue card = 1; card <= 9; ++card) {
             QWidget* hand = form.Image(HandImage(card));

@@ -8,6 +8,6 @@ namespace zamut {
 // A Windows icon file holding one image: the 32 x 32 indexed picture at 8 bits
 // a pixel with a 256-entry palette (the picture's colours, the rest zero) and
 // a mask that makes its fully transparent pixels show the screen through.
-QByteArray iconFile(const QImage& picture);
+QByteArray IconFileBytes(const QImage& picture);
 
 } // namespace zamut

@@ -1,9 +1,9 @@
 // tilegen: draws the card pictures and the icon and writes them as indexed
 // PNG files (cards/0.png .. cards/9.png, icon/zamut.png under the output
-// folder), the cards also as XPM for the Windows program (cards/0.xpm ..)
-// and the icon as a Windows icon file (icon/zamut.ico), or renders a contact
-// sheet of all of them for a visual check. At build time it derives
-// enlarged icons from the committed icon.
+// folder) and the icon as a Windows icon file (icon/zamut.ico), or renders a
+// contact sheet of all of them for a visual check. At build time it derives
+// files from the committed ones: the Windows icon resources and enlarged
+// icons.
 
 #include "res/tilegen/IconFile.h"
 #include "res/tilegen/TilePictures.h"
@@ -19,14 +19,14 @@
 
 namespace {
 
-bool save(const QImage& image, const QString& path) {
+bool Save(const QImage& image, const QString& path) {
     if (image.save(path, "PNG"))
         return true;
     std::fprintf(stderr, "tilegen: cannot write %s\n", qPrintable(path));
     return false;
 }
 
-bool write(const QByteArray& bytes, const QString& path) {
+bool Write(const QByteArray& bytes, const QString& path) {
     QFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size())
         return true;
@@ -34,38 +34,38 @@ bool write(const QByteArray& bytes, const QString& path) {
     return false;
 }
 
-bool writePictures(const QString& folder) {
+bool WritePictures(const QString& folder) {
     const QDir dir(folder);
     if (!dir.mkpath("cards") || !dir.mkpath("icon")) {
         std::fprintf(stderr, "tilegen: cannot create folders in %s\n", qPrintable(folder));
         return false;
     }
     for (int k = 0; k < zamut::CardPictureCount; ++k) {
-        const QImage card = zamut::cardPicture(k);
+        const QImage card = zamut::DrawCardPicture(k);
         const QByteArray name = QByteArray("card") + QByteArray::number(k) + "_xpm";
-        if (!save(card, dir.filePath(QString("cards/%1.png").arg(k))) ||
-            !write(zamut::xpmFile(card, name), dir.filePath(QString("cards/%1.xpm").arg(k))))
+        if (!Save(card, dir.filePath(QString("cards/%1.png").arg(k))) ||
+            !Write(zamut::XpmFileBytes(card, name), dir.filePath(QString("cards/%1.xpm").arg(k))))
             return false;
     }
-    const QImage icon = zamut::iconPicture();
-    return save(icon, dir.filePath("icon/zamut.png")) &&
-           write(zamut::iconFile(icon), dir.filePath("icon/zamut.ico"));
+    const QImage icon = zamut::DrawIconPicture();
+    return Save(icon, dir.filePath("icon/zamut.png")) &&
+           Write(zamut::IconFileBytes(icon), dir.filePath("icon/zamut.ico"));
 }
 
 // A picture enlarged by a whole factor, each pixel an exact square block.
-bool enlarge(const QString& from, int factor, const QString& to) {
+bool Enlarge(const QString& from, int factor, const QString& to) {
     const QImage picture(from);
     if (picture.isNull()) {
         std::fprintf(stderr, "tilegen: cannot read %s\n", qPrintable(from));
         return false;
     }
-    return save(
+    return Save(
         picture.scaled(picture.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation), to);
 }
 
 // All ten cards side by side and the icon after them, each enlarged by a whole
 // factor without smoothing, on the board's green.
-QImage contactSheet(int scale) {
+QImage ContactSheet(int scale) {
     const int gap = 4 * scale;
     const int cardWidth = zamut::CardPictureWidth * scale;
     const int width = gap + zamut::CardPictureCount * (cardWidth + gap) + gap +
@@ -78,8 +78,8 @@ QImage contactSheet(int scale) {
         painter.drawImage(x, gap, picture.scaled(picture.size() * scale));
     };
     for (int k = 0; k < zamut::CardPictureCount; ++k)
-        place(zamut::cardPicture(k), gap + k * (cardWidth + gap));
-    place(zamut::iconPicture(), gap + zamut::CardPictureCount * (cardWidth + gap) + gap);
+        place(zamut::DrawCardPicture(k), gap + k * (cardWidth + gap));
+    place(zamut::DrawIconPicture(), gap + zamut::CardPictureCount * (cardWidth + gap) + gap);
     return sheet;
 }
 
@@ -106,10 +106,10 @@ int main(int argc, char* argv[]) {
         parser.showHelp(1);
     const QStringList arguments = parser.positionalArguments();
     if (parser.isSet(sheetOption))
-        return save(contactSheet(scale), parser.value(sheetOption)) ? 0 : 1;
+        return Save(ContactSheet(scale), parser.value(sheetOption)) ? 0 : 1;
     if (parser.isSet(enlargeOption) && arguments.size() == 2)
-        return enlarge(arguments[0], scale, arguments[1]) ? 0 : 1;
+        return Enlarge(arguments[0], scale, arguments[1]) ? 0 : 1;
     if (arguments.size() != 1 || parser.isSet(enlargeOption))
         parser.showHelp(1);
-    return writePictures(arguments.constFirst()) ? 0 : 1;
+    return WritePictures(arguments.constFirst()) ? 0 : 1;
 }

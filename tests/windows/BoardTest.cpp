@@ -2,14 +2,13 @@
 // The Windows board under Wine: layout in pixels, pictures and transparency,
 // clicks and disabled images, and a whole match through the window's messages.
 
-#include "../engine/RecordingBoard.h"
+#include "ScriptedGenerator.h"
 #include "windows/main/Form1.h"
 
 #include "WaitFor.h"
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <functional>
 #include <string>
 
@@ -18,9 +17,9 @@ namespace {
 
 using testing::WaitFor;
 
-using zamut::testing::FractionFor;
 using zamut::testing::ScriptedGenerator;
 
+constexpr std::array<int, 9> Order{3, 1, 4, 5, 9, 2, 6, 8, 7};
 constexpr COLORREF Green = RGB(0, 128, 0);
 constexpr COLORREF DarkGold = RGB(198, 132, 0);
 constexpr COLORREF Brown = RGB(132, 66, 0);
@@ -48,8 +47,10 @@ std::string Describe(const RECT& r) {
 
 // The board shown on the screen, with a scripted deal and recorded commands.
 struct Board : ::testing::Test {
-    // Two deals of the computer's order 3 1 4 5 9 2 6 8 7.
-    Board() : generator(Script({3, 1, 4, 5, 9, 2, 6, 8, 7, 3, 1, 4, 5, 9, 2, 6, 8, 7})) {
+    // Every deal gives the computer the order 3 1 4 5 9 2 6 8 7.
+    Board() {
+        generator.Deal(Order);
+        generator.Deal(Order);
         ShowWindow(form.hwnd(), SW_SHOWNOACTIVATE);
         UpdateWindow(form.hwnd());
         Pump();
@@ -66,12 +67,6 @@ struct Board : ::testing::Test {
         const COLORREF colour = GetPixel(screen, at.x, at.y);
         ReleaseDC(nullptr, screen);
         return colour;
-    }
-    static std::deque<float> Script(const std::vector<int>& order) {
-        std::deque<float> script;
-        for (int card : order)
-            script.push_back(FractionFor(card));
-        return script;
     }
     // A window's client area as it is on the screen, row by row.
     static std::vector<COLORREF> ScreenPixels(HWND window) {
