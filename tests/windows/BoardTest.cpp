@@ -54,10 +54,11 @@ struct Board : ::testing::Test {
         ShowWindow(form.hwnd(), SW_SHOWNOACTIVATE);
         UpdateWindow(form.hwnd());
         Pump();
-        // On the screen once its green shows there.
+        // On the screen once its green and the last hand card show there.
         WaitFor([this] {
             Pump();
-            return ScreenPixel(form.hwnd(), 1, 1) == Green;
+            return ScreenPixel(form.hwnd(), 1, 1) == Green &&
+                   ScreenPixel(Hand(9), 1, 0) == DarkGold;
         });
     }
     static COLORREF ScreenPixel(HWND window, int x, int y) {
@@ -71,6 +72,7 @@ struct Board : ::testing::Test {
     // A window's client area as it is on the screen, row by row.
     static std::vector<COLORREF> ScreenPixels(HWND window) {
         RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
+        Sleep(100); // Wine shows a window's new drawing on the screen a moment later
         RECT area;
         GetClientRect(window, &area);
         POINT origin{0, 0};
