@@ -8,7 +8,6 @@
 #include "ui/main/Form1.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
@@ -47,15 +46,3 @@ void BM_MatchThroughWidgets(benchmark::State& bench) {
 BENCHMARK(BM_MatchThroughWidgets)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    QApplication application(argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
