@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// The About window offscreen: its controls' places and every way of closing it.
 #include "ui/about/frmAbout.h"
 
 #include <QApplication>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// How the game's windows live together: help requests, About, closing and exit.
 #include "GameFixture.h"
 
 #include <QApplication>

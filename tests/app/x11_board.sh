@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The real program on a real X server (run under scripts/with-xvfb.sh): a window titled
 # ザムト appears with its green 453 x 358 board and the hand's card pictures,
 # and Qt's own command-line options change nothing.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// The deal: redraws, the board it resets, the clock's part and its fairness.
 #include "RecordingBoard.h"
 
 #include <gtest/gtest.h>

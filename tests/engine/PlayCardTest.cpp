@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Playing a card: scoring, round captions, refused cards and the verdicts.
 #include "RecordingBoard.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// The random number rule: bounds, rounding and overflow.
 #include "RecordingBoard.h"
 
 #include <gtest/gtest.h>

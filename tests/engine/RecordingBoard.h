@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// A board that records the engine's calls as text, and a freshly dealt match.
 #pragma once
 
 #include "ScriptedGenerator.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Random user actions on the real windows, checked against a shadow engine.
 #include "GameFixture.h"
 #include "ScriptedGenerator.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// The common dialog's help command and the detached help launcher.
 #include "platform/CommonDialog.h"
 #include "platform/testing/RecordingHelpLauncher.h"
 

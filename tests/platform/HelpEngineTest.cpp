@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// The help window and the help engine run as the game runs it.
 #include "platform/helpengine/HelpInstance.h"
 #include "platform/helpengine/HelpView.h"
 

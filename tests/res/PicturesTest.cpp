@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The committed pictures: what the generator draws (so they cannot drift),
 // embedded in a linked program, in their format, all different.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// The whole game shown offscreen, for tests that need its windows.
 #pragma once
 
 #include "ScriptedGenerator.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// gtest's main inside a QApplication.
 #include <QApplication>
 
 #include <gtest/gtest.h>

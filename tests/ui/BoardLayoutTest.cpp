@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// The board's layout: places, sizes, colours and menus.
 #include "GameFixture.h"
 
 #include <QFontInfo>

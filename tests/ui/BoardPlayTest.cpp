@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Clicks, pictures and captions on the board, and the fatal error path.
 #include "GameFixture.h"
 
 #include <QAbstractButton>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// The card pictures on high-density screens.
 #include "GameFixture.h"
 
 #include <QSet>
