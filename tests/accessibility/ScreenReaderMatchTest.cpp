@@ -5,8 +5,6 @@
 
 #include <QAccessible>
 
-#include <functional>
-
 namespace zamut {
 namespace {
 
@@ -23,27 +21,12 @@ protected:
             ->actionInterface()
             ->doAction(QAccessibleActionInterface::pressAction());
     }
-    // The board as a screen reader walks it: role, name and availability of
-    // everything in the window.
-    QStringList Walk() const {
-        QStringList seen;
-        const std::function<void(QAccessibleInterface*)> visit = [&](QAccessibleInterface* node) {
-            seen.append(QStringLiteral("%1 %2 %3")
-                            .arg(node->role())
-                            .arg(node->text(QAccessible::Name))
-                            .arg(node->state().disabled));
-            for (int i = 0; i < node->childCount(); ++i) {
-                visit(node->child(i));
-            }
-        };
-        visit(QAccessible::queryAccessibleInterface(&form));
-        return seen;
-    }
-    // Pressing a card that is not in play changes nothing a screen reader sees.
+    // Pressing a card that is not in play is ignored (what a click on one
+    // shows is the monkey test's).
     void ExpectPressIgnored(int card) {
-        const QStringList before = Walk();
+        const MatchState before = form.state();
         Press(card);
-        EXPECT_EQ(Walk(), before) << card;
+        EXPECT_EQ(form.state(), before) << card;
         EXPECT_TRUE(fatalErrors.isEmpty());
     }
 };

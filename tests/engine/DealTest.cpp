@@ -18,14 +18,18 @@ bool IsPermutation(const MatchState& state) {
     return seen == std::set<int>{1, 2, 3, 4, 5, 6, 7, 8, 9};
 }
 
-TEST(NewGame, RedrawsRepeatsThenResetsTheBoardAndEnablesTheHandInOrder) {
+TEST(NewGame, RedrawsRepeatsThenResetsMatchAndBoardAndEnablesTheHandInOrder) {
     // 3, 3 again (drawn anew), then 1, 2, 4..9.
     ScriptedGenerator generator({FractionFor(3), FractionFor(3), FractionFor(1), FractionFor(2),
                                  FractionFor(4), FractionFor(5), FractionFor(6), FractionFor(7),
                                  FractionFor(8), FractionFor(9)});
-    MatchState state;
-    state.PlayerCard[4] = 7; // left from an earlier match: a deal keeps it
-    RecordingBoard board;
+    // Mid-match (the computer has 9 points): a redraw looks only at this deal's
+    // cards, and the player's cards played so far stay.
+    DealtMatch match({9, 8, 7, 6, 5, 4, 3, 2, 1});
+    PlayCard(match.state, match.board, 9);
+    PlayCard(match.state, match.board, 1);
+    auto& [state, board] = match;
+    board.calls.clear();
 
     NewGame(state, board, generator);
 
@@ -33,7 +37,8 @@ TEST(NewGame, RedrawsRepeatsThenResetsTheBoardAndEnablesTheHandInOrder) {
     const std::array<int, 9> dealt = {3, 1, 2, 4, 5, 6, 7, 8, 9};
     for (int n = 1; n <= 9; ++n)
         EXPECT_EQ(state.ComputerCard[n], dealt[std::size_t(n - 1)]);
-    EXPECT_EQ(state.PlayerCard[4], 7);
+    EXPECT_EQ(state.PlayerCard[1], 9);
+    EXPECT_EQ(state.PlayerTotal + state.ComputerTotal, 0);
     EXPECT_EQ(state.CurrentRound, 1);
     std::vector<std::string> expected = {"Label1 ", "Label3 0", "Label4 0"};
     for (int v = 1; v <= 9; ++v)
@@ -46,21 +51,6 @@ TEST(NewGame, RedrawsRepeatsThenResetsTheBoardAndEnablesTheHandInOrder) {
     for (int v = 1; v <= 9; ++v)
         expected.push_back("enable Image2" + std::to_string(v));
     EXPECT_EQ(board.calls, expected);
-}
-
-TEST(NewGame, MidMatchStartsOverWithTheNewDeal) {
-    DealtMatch match({1, 2, 3, 4, 5, 6, 7, 8, 9});
-    PlayCard(match.state, match.board, 9);
-    PlayCard(match.state, match.board, 1);
-    ScriptedGenerator generator;
-    generator.Deal({9, 8, 7, 6, 5, 4, 3, 2, 1});
-
-    NewGame(match.state, match.board, generator);
-
-    EXPECT_EQ(match.state.PlayerTotal + match.state.ComputerTotal, 0);
-    EXPECT_EQ(match.state.CurrentRound, 1);
-    EXPECT_EQ(match.state.ComputerCard[1], 9);
-    EXPECT_EQ(match.state.ComputerCard[9], 1);
 }
 
 // Two launches differ only in the clock; the same seed must still deal apart.

@@ -3,7 +3,6 @@
 #include "GameFixture.h"
 
 #include <QAbstractButton>
-#include <QAccessible>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -20,18 +19,13 @@ TEST_F(Board, ATwoDigitTotalWidensItsLabel) {
     EXPECT_EQ(Label(LabelId::Label3)->size(), Label(LabelId::Label3)->sizeHint());
 }
 
-TEST_F(Board, OtherButtonsPlayedCardsRowsAndReleasesOutsideChangeNothing) {
+// Other buttons, played cards and the rows are the monkey test's; it never
+// lets go of a card elsewhere: the pressed card gets that release.
+TEST_F(Board, ACardReleasedOffItselfIsNotPlayed) {
     NewMatch({1, 2, 3, 4, 5, 6, 7, 8, 9});
-    ClickCard(4);
-    const MatchState afterOne = form.state();
-    ClickCard(4); // played: disabled
-    Click(form.Image(HandImage(6)), Qt::RightButton);
-    Click(form.Image(HandImage(6)), Qt::MiddleButton);
-    Click(form.Image(PlayerRowImage(1)));
-    // The pressed card gets the release wherever the pointer is let go.
     QTest::mousePress(form.Image(HandImage(7)), Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseRelease(form.Image(HandImage(7)), Qt::LeftButton, {}, QPoint(-20, 5));
-    EXPECT_EQ(form.state(), afterOne);
+    EXPECT_EQ(form.state().CurrentRound, 1);
 }
 
 TEST_F(Board, DisabledCardsLookLikeEnabledOnesWithTheGreenInTheirCorners) {
@@ -53,20 +47,6 @@ TEST_F(Board, TheLongestVerdictFitsLeftOfTheScorePanel) {
     EXPECT_TRUE(box.left() >= 8 && box.right() < 304 - 8 && box.top() == 168);
     EXPECT_LE(box.height(), 2 * QFontMetrics(caption->font()).height());
     EXPECT_EQ(box.height(), caption->heightForWidth(box.width()));
-}
-
-TEST_F(Board, ScreenReadersHearWhatEachCardAndTotalShows) {
-    auto name = [](QWidget* widget) {
-        return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
-    };
-    NewMatch({3, 1, 2, 4, 5, 6, 7, 8, 9});
-    EXPECT_EQ(name(form.Image(HandImage(5))), QStringLiteral("手札 5筒"));
-    EXPECT_EQ(name(form.Image(ComputerRowImage(1))), QStringLiteral("COM 1回戦 裏向き"));
-    ClickCard(5);
-    EXPECT_EQ(name(form.Image(HandImage(5))), QStringLiteral("手札 裏向き"));
-    EXPECT_EQ(name(form.Image(PlayerRowImage(1))), QStringLiteral("あなた 1回戦 5筒"));
-    EXPECT_EQ(name(form.Image(ComputerRowImage(1))), QStringLiteral("COM 1回戦 3筒"));
-    EXPECT_EQ(name(Label(LabelId::Label3)), QStringLiteral("あなたの得点 8"));
 }
 
 TEST_F(Board, AFailureInsideAnEventGoesToTheFatalErrorHandler) {
