@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # ./run.sh        install what playing needs, configure, build and start the game
 # ./run.sh test   install what testing needs too, then build and run every test
-# (developers: ./run.sh asan, ./run.sh screenshot [file.png])
+# (developers: ./run.sh asan, ./run.sh deb, ./run.sh screenshot [file.png])
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -21,6 +21,18 @@ test_packages=(
     desktop-file-utils appstream binutils-mingw-w64-x86-64 valgrind
     debootstrap
 )
+# Building and checking the Debian package: these, then its Build-Depends.
+deb_packages=(build-essential dpkg-dev debhelper devscripts lintian desktop-file-utils appstream)
+
+# Runs a command as root, through sudo when needed.
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then
+        env DEBIAN_FRONTEND=noninteractive "$@"
+    else
+        command -v sudo >/dev/null || { echo "Need root or sudo to run: $*" >&2; exit 1; }
+        sudo env DEBIAN_FRONTEND=noninteractive "$@"
+    fi
+}
 
 install_missing() {
     local missing=()
@@ -31,13 +43,8 @@ install_missing() {
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     echo "Installing: ${missing[*]}"
-    local sudo=()
-    if [ "$(id -u)" -ne 0 ]; then
-        command -v sudo >/dev/null || { echo "Need root or sudo to install: ${missing[*]}" >&2; exit 1; }
-        sudo=(sudo)
-    fi
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+    as_root apt-get update -q
+    as_root apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
 # Configures once, then builds incrementally. The game alone builds without
@@ -78,6 +85,26 @@ asan)
     build asan ON
     ctest --preset asan -j "$(nproc)"
     ;;
+deb)
+    # The Debian package, built from a copy of the source tree in build/deb/
+    # (dpkg-buildpackage writes beside the tree), then checked. With
+    # DEB_BUILD_OPTIONS=nocheck the tests and their Build-Depends are skipped.
+    install_missing "${deb_packages[@]}"
+    profiles=()
+    case " ${DEB_BUILD_OPTIONS:-} " in *" nocheck "*) profiles=(-Pnocheck) ;; esac
+    if ! dpkg-checkbuilddeps "${profiles[@]}" 2>/dev/null; then
+        as_root apt-get update -q
+        as_root apt-get build-dep -y -q --no-install-recommends "${profiles[@]}" ./
+    fi
+    version=$(dpkg-parsechangelog -S Version)
+    rm -rf build/deb
+    mkdir -p "build/deb/zamut-$version"
+    tar --exclude=./build --exclude=./.git -cf - . | tar -xf - -C "build/deb/zamut-$version"
+    (cd "build/deb/zamut-$version" && dpkg-buildpackage -us -uc -b -J"$(nproc)" "${profiles[@]}")
+    rm -rf "build/deb/zamut-$version"
+    tests/packaging/deb.sh "build/deb/zamut_${version}_$(dpkg --print-architecture).changes" \
+        org.example.zamut
+    ;;
 screenshot)
     # The board as a player first sees it, on a virtual X server.
     install_missing "${test_packages[@]}"
@@ -99,7 +126,7 @@ screenshot)
     echo "$out"
     ;;
 *)
-    echo "usage: ./run.sh [test]" >&2
+    echo "usage: ./run.sh [test|asan|deb|screenshot [file.png]]" >&2
     exit 2
     ;;
 esac
