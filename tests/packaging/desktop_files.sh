@@ -1,10 +1,10 @@
 #!/bin/sh
-# desktop_files.sh PREFIX APP_ID [BINDIR [DATADIR]]: the tree installed under
-# PREFIX has the program, its help, a valid desktop entry and metainfo, the
-# icons and the manual pages, and the entry's program and icon exist. BINDIR
-# and DATADIR are relative to PREFIX (by default bin and share/APP_ID).
+# desktop_files.sh PREFIX APP_ID BINDIR DATADIR: the tree installed under
+# PREFIX has the programs in BINDIR, the help file in DATADIR (both relative
+# to PREFIX), a valid desktop entry and metainfo, the icons and the manual
+# pages, and the entry's program and icon exist.
 set -eu
-root=$1 id=$2 bindir=${3:-bin} datadir=${4:-share/$2}
+root=$1 id=$2 bindir=$3 datadir=$4
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 for file in "$bindir/zamut" "$bindir/zamut-help" "$datadir/help.hlp" \
