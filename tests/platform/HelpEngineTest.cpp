@@ -65,7 +65,7 @@ TEST(HelpView, ShowsTheHelpAsInertText) {
 }
 
 // The real engine, run as the game runs it, from a scratch folder laid out
-// like an installation.
+// like this build's installation.
 class HelpEngine : public testing::Test {
 protected:
     void SetUp() override {
@@ -113,8 +113,8 @@ protected:
     }
 
     QTemporaryDir root_;
-    const QString bin_ = root_.filePath("prefix/bin");
-    const QString share_ = root_.filePath("prefix/share/org.example.zamut");
+    const QString bin_ = root_.filePath("prefix/" ZAMUT_INSTALL_BINDIR);
+    const QString share_ = root_.filePath("prefix/" ZAMUT_INSTALL_DATADIR);
     const QString cwd_ = root_.filePath("cwd");
     std::vector<std::unique_ptr<QProcess>> engines_;
 };
