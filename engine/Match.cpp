@@ -110,22 +110,32 @@ void PlayCard(MatchState& state, BoardView& view, CardValue card) {
     }
 }
 
-void JudgeMatch(const MatchState& state, BoardView& view) {
+MatchOutcome OutcomeOf(const MatchState& state) {
     if (state.PlayerTotal > state.ComputerTotal) {
-        view.SetCaption(LabelId::Label1, "あなたの勝ちです");
-        return;
+        return MatchOutcome::Win;
     }
     if (state.PlayerTotal < state.ComputerTotal) {
-        view.SetCaption(LabelId::Label1, "あなたの負けです");
-        return;
+        return MatchOutcome::Loss;
     }
-    for (std::int32_t round = 1; round <= RoundCount; ++round) {
-        if (state.PlayerCard[round] != state.ComputerCard[round]) {
-            view.SetCaption(LabelId::Label1, "引き分けです");
-            return;
-        }
+    return state.PlayerCard == state.ComputerCard ? MatchOutcome::Praise : MatchOutcome::Draw;
+}
+
+std::string_view VerdictCaption(MatchOutcome outcome) {
+    switch (outcome) {
+    case MatchOutcome::Win:
+        return "あなたの勝ちです";
+    case MatchOutcome::Loss:
+        return "あなたの負けです";
+    case MatchOutcome::Draw:
+        return "引き分けです";
+    case MatchOutcome::Praise:
+        return "あなたはすごいです！！アカギと呼ばせてください";
     }
-    view.SetCaption(LabelId::Label1, "あなたはすごいです！！アカギと呼ばせてください");
+    throw std::invalid_argument("unknown match outcome");
+}
+
+void JudgeMatch(const MatchState& state, BoardView& view) {
+    view.SetCaption(LabelId::Label1, VerdictCaption(OutcomeOf(state)));
 }
 
 } // namespace zamut

@@ -4,6 +4,9 @@
 #include "engine/MatchState.h"
 #include "engine/Random.h"
 
+#include <cstdint>
+#include <string_view>
+
 namespace zamut {
 
 // The rules of one match. Each operation changes the board only through view,
@@ -20,6 +23,16 @@ void NewGame(MatchState& state, BoardView& view, RandomGenerator& generator);
 // already played this match, throws std::invalid_argument and changes nothing:
 // the window never sends one, but any other caller could.
 void PlayCard(MatchState& state, BoardView& view, CardValue card);
+
+// How a finished match ended for the player. Praise is the draw in which the
+// player matched the computer's card in every round.
+enum class MatchOutcome : std::uint8_t { Win, Loss, Draw, Praise };
+
+// The outcome of a match whose nine rounds are played.
+MatchOutcome OutcomeOf(const MatchState& state);
+
+// The verdict that Label1 shows for an outcome (UTF-8).
+std::string_view VerdictCaption(MatchOutcome outcome);
 
 // Puts the verdict of a finished match on Label1.
 void JudgeMatch(const MatchState& state, BoardView& view);

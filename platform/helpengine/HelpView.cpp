@@ -24,13 +24,14 @@ HelpView::HelpView(QWidget* parent) : QTextBrowser(parent) {
     connect(this, &QTextBrowser::anchorClicked, this, &HelpView::FollowLink);
 }
 
-void HelpView::ShowContent(const HelpContent& content) {
+void HelpView::ShowContent(const helpfile::Content& content) {
+    const QString text = QString::fromStdString(content.text);
     if (content.ok) {
         document()->setMarkdown(
-            content.text, QTextDocument::MarkdownFeatures(QTextDocument::MarkdownDialectGitHub |
-                                                          QTextDocument::MarkdownNoHTML));
+            text, QTextDocument::MarkdownFeatures(QTextDocument::MarkdownDialectGitHub |
+                                                  QTextDocument::MarkdownNoHTML));
     } else {
-        document()->setPlainText(content.text);
+        document()->setPlainText(text);
     }
     moveCursor(QTextCursor::Start); // open at the top of the page
 }

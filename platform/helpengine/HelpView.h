@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/helpengine/HelpFile.h"
+#include "platform/helpfile/HelpFile.h"
 
 #include <QTextBrowser>
 
@@ -14,7 +14,7 @@ class HelpView final : public QTextBrowser {
 public:
     explicit HelpView(QWidget* parent = nullptr);
 
-    void ShowContent(const HelpContent& content);
+    void ShowContent(const helpfile::Content& content);
 
     // Brings the window to the front for a repeated request.
     void Raise();

@@ -1,11 +1,12 @@
 // zamut-help FILE [COMMAND]: shows the contents of a help file in a window of
 // its own. COMMAND 3 (the contents topic) is the only one there is.
 
-#include "platform/helpengine/HelpFile.h"
 #include "platform/helpengine/HelpInstance.h"
 #include "platform/helpengine/HelpView.h"
+#include "platform/helpfile/HelpFile.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
 
@@ -39,9 +40,13 @@ int main(int argc, char* argv[]) {
         return Usage();
     }
 
-    const zamut::HelpContent content =
-        zamut::OpenHelp(arguments[0], zamut::HelpSearchDirs(QApplication::applicationDirPath()));
-    const QFileInfo file(content.path);
+    namespace helpfile = zamut::helpfile;
+    const std::filesystem::path engineDir(
+        QFile::encodeName(QApplication::applicationDirPath()).toStdString());
+    const helpfile::Content content = helpfile::Open(QFile::encodeName(arguments[0]).toStdString(),
+                                                     helpfile::SearchDirs(engineDir));
+    const QString path = QFile::decodeName(content.path.c_str());
+    const QFileInfo file(path);
     const QString key = content.ok ? file.canonicalFilePath() : file.absoluteFilePath();
 
     zamut::HelpInstance instance(key);
@@ -57,6 +62,6 @@ int main(int argc, char* argv[]) {
     });
     view.ShowContent(content);
     view.show();
-    qCInfo(lcHelp).noquote() << (content.ok ? "shown" : "failed") << content.path;
+    qCInfo(lcHelp).noquote() << (content.ok ? "shown" : "failed") << path;
     return QApplication::exec();
 }

@@ -1,5 +1,7 @@
 #include "GameFixture.h"
 
+#include "engine/Match.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -52,9 +54,10 @@ struct MatchModel {
                    : round == 0                   ? "１回戦"
                    : round == 1 && played[1] == 1 ? "２回戦"
                                                   : std::to_string(round + 1) + "回戦";
-        if (player != computer)
-            return player > computer ? "あなたの勝ちです" : "あなたの負けです";
-        return played == order ? "あなたはすごいです！！アカギと呼ばせてください" : "引き分けです";
+        return std::string(VerdictCaption(OutcomeOf({.PlayerCard = played,
+                                                     .PlayerTotal = player,
+                                                     .ComputerCard = order,
+                                                     .ComputerTotal = computer})));
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include "ui/widgets/GameFont.h"
 #include "ui/widgets/PixelImage.h"
+#include "ui/widgets/WrappingText.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -40,69 +41,6 @@ QLabel* AutoSizeLabel(QWidget* parent, const char* name, const QString& text, QP
     label->adjustSize();
     return label;
 }
-
-// Japanese wrapping as the designed window does it: after a space or next to
-// a Japanese character, but never inside a run of Latin text, so "E-mail" and
-// the addresses stay whole; no line starts with a closing mark.
-class WrappingText : public QLabel {
-public:
-    using QLabel::QLabel;
-
-    int heightForWidth(int width) const override {
-        return static_cast<int>(Lines(width).size()) * fontMetrics().lineSpacing();
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.setPen(palette().color(QPalette::WindowText));
-        const QFontMetrics metrics = fontMetrics();
-        int baseline = metrics.ascent();
-        for (const QString& line : Lines(width())) {
-            painter.drawText(0, baseline, line);
-            baseline += metrics.lineSpacing();
-        }
-    }
-
-private:
-    static bool IsJapanese(QChar c) { return c.unicode() >= 0x2E80; }
-    static bool StartsNoLine(QChar c) { return QStringLiteral("、。，．）」』ー").contains(c); }
-
-    // Between text[i - 1] and text[i].
-    static bool MayBreakBefore(const QString& text, qsizetype i) {
-        const QChar before = text[i - 1];
-        const QChar after = text[i];
-        return !StartsNoLine(after) &&
-               (before.isSpace() || IsJapanese(before) || IsJapanese(after));
-    }
-
-    QStringList Lines(int width) const {
-        const QString content = text();
-        const QFontMetrics metrics = fontMetrics();
-        QStringList lines;
-        qsizetype start = 0;
-        while (start < content.size()) {
-            qsizetype end = content.size();
-            qsizetype lastBreak = -1;
-            for (qsizetype i = start + 1; i < content.size(); ++i) {
-                if (MayBreakBefore(content, i)) {
-                    if (metrics.horizontalAdvance(content.mid(start, i - start)) > width) {
-                        end = lastBreak > start ? lastBreak : i;
-                        break;
-                    }
-                    lastBreak = i;
-                }
-            }
-            if (end == content.size() && metrics.horizontalAdvance(content.mid(start)) > width &&
-                lastBreak > start) {
-                end = lastBreak;
-            }
-            lines.append(content.mid(start, end - start));
-            start = end;
-        }
-        return lines;
-    }
-};
 
 QLabel* WrappingLabel(QWidget* parent, const char* name, const QString& text, QRect box) {
     auto* label = new WrappingText(text, parent);

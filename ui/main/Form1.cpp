@@ -1,6 +1,7 @@
 #include "ui/main/Form1.h"
 
 #include "engine/Match.h"
+#include "textlayout/RoundCaption.h"
 #include "ui/main/Layout.h"
 #include "ui/main/PictureBox.h"
 #include "ui/widgets/GameFont.h"
@@ -18,9 +19,8 @@ const QColor BoardGreen(0, 128, 0);
 // The help engine's command for a help file's contents topic.
 constexpr qint16 HelpContents = 3;
 
-// Round captions stay where the board puts them; a longer text (a verdict)
-// moves left to keep this gap to the score panel, wrapping if it must.
-constexpr int CaptionGap = 8;
+// Where the round caption stands unless a long verdict must move it.
+constexpr QPoint RoundCaptionOrigin(Px(3105), Px(2520));
 
 struct LabelLook {
     QFont font;
@@ -142,7 +142,7 @@ void Form1::BuildBoard() {
     }
     Label7 = AddLabel(board, "Label7", QStringLiteral("COM"), {Px(240), Px(840)}, centred);
     Label8 = AddLabel(board, "Label8", QStringLiteral("あなた"), {Px(120), Px(1560)}, centred);
-    Label1 = AddLabel(board, "Label1", QString(), {Px(3105), Px(2520)},
+    Label1 = AddLabel(board, "Label1", QString(), RoundCaptionOrigin,
                       {GameFont(19, true), BoardGreen, faceText, Qt::AlignCenter});
 
     Picture1 = new PictureBox(board, PxRect(4560, 2160, 1815, 1215));
@@ -244,23 +244,14 @@ void Form1::SetCaption(LabelId label, std::string_view text) {
 }
 
 void Form1::PlaceRoundCaption() {
-    const QPoint designed(Px(3105), Px(2520));
-    const int limit = Picture1->x() - CaptionGap;
     Label1->setVisible(!Label1->text().isEmpty());
     Label1->setWordWrap(false);
-    Label1->move(designed);
     Label1->adjustSize();
-    if (Label1->geometry().right() + 1 <= limit) {
-        return;
-    }
-    const int width = Label1->width();
-    if (CaptionGap + width <= limit) {
-        Label1->move(limit - width, designed.y());
-        return;
-    }
-    Label1->setWordWrap(true);
-    const int wrapped = limit - CaptionGap;
-    Label1->setGeometry(CaptionGap, designed.y(), wrapped, Label1->heightForWidth(wrapped));
+    const CaptionBox box = zamut::PlaceRoundCaption(Label1->width(), RoundCaptionOrigin.x(),
+                                                    RoundCaptionOrigin.y(), Picture1->x());
+    Label1->setWordWrap(box.wraps);
+    Label1->setGeometry(box.left, box.top, box.width,
+                        box.wraps ? Label1->heightForWidth(box.width) : Label1->height());
 }
 
 void Form1::NewGameCommand() {

@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: MIT
+// The help-file rules without a window: where a file is found and which files are refused.
+#include "platform/helpfile/HelpFile.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <fstream>
+#include <random>
+
+namespace zamut::helpfile {
+namespace {
+
+namespace fs = std::filesystem;
+
+class HelpFileRules : public testing::Test {
+protected:
+    void SetUp() override {
+        root_ = fs::temp_directory_path() / ("helpfile-" + std::to_string(std::random_device()()));
+        fs::create_directories(root_);
+    }
+    void TearDown() override { fs::remove_all(root_); }
+
+    fs::path Put(const fs::path& name, const std::string& bytes) {
+        const fs::path path = root_ / name;
+        fs::create_directories(path.parent_path());
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path;
+    }
+
+    fs::path root_;
+};
+
+// Only a regular file counts: a folder, a pipe (which would block the
+// reader) or a broken link of that name does not end the search.
+TEST_F(HelpFileRules, FindTakesTheFirstRegularFileFollowingLinks) {
+    const fs::path folder = root_ / "1", pipe = root_ / "2", broken = root_ / "3",
+                   linked = root_ / "4", last = root_ / "5";
+    fs::create_directories(folder / "help.hlp");
+    fs::create_directories(pipe);
+    ASSERT_EQ(::mkfifo((pipe / "help.hlp").c_str(), 0600), 0);
+    fs::create_directories(broken);
+    fs::create_symlink("nowhere", broken / "help.hlp");
+    fs::create_directories(linked);
+    fs::create_symlink(Put("5/help.hlp", "# ヘルプ\n"), linked / "help.hlp");
+
+    EXPECT_EQ(Find("help.hlp", {folder, pipe, broken, linked, last}), linked / "help.hlp");
+    EXPECT_EQ(Find("help.hlp", {folder, pipe, broken}), fs::path());
+    EXPECT_EQ(Find(pipe / "help.hlp", {last}), fs::path()) << "a path given as is";
+    const Content content = Open(pipe / "help.hlp", {});
+    EXPECT_FALSE(content.ok);
+    EXPECT_NE(content.text.find("が見つかりません"), std::string::npos) << content.text;
+}
+
+TEST_F(HelpFileRules, SearchesEachFolderOnceInOrder) {
+    const fs::path here = fs::current_path();
+    const std::vector<fs::path> dirs = SearchDirs(here);
+    ASSERT_EQ(dirs.size(), 2u) << "the current folder is the engine's";
+    EXPECT_EQ(dirs[0], here);
+    EXPECT_EQ(dirs[1], (here / ZAMUT_HELP_DATA_DIR).lexically_normal());
+
+    const std::string text = Open("missing.hlp", dirs).text;
+    EXPECT_EQ(text,
+              "ヘルプ ファイル「missing.hlp」が見つかりません。\n\n次の場所を探しました:\n  " +
+                  dirs[0].string() + "\n  " + dirs[1].string());
+}
+
+TEST_F(HelpFileRules, LoadsUtf8TextWithinTheCapsAndRefusesTheRest) {
+    const std::string fullBytes = std::string(MaxBytes - 1, 'a') + "\n";
+    std::string fullLines;
+    for (std::size_t i = 0; i < MaxLines; ++i) {
+        fullLines += "-\n";
+    }
+    const struct {
+        std::string bytes;
+        const char* reason; // nullptr: shown
+    } cases[] = {
+        {"\xEF\xBB\xBF# ザムト\r\n\n\t本文 \xF0\x9F\x80\x99\r\n", nullptr},
+        {fullBytes, nullptr},
+        {fullLines, nullptr},
+        {fullBytes + "a", "ファイルが大きすぎます"},
+        {fullLines + "-", "ファイルが大きすぎます"},
+        {"", "ファイルが空です"},
+        {"\xEF\xBB\xBF \r\n\t\n", "ファイルが空です"},
+        {"# \xFF\xFE 見出し\n", "UTF-8"},
+        {"# \xE8\xA6", "UTF-8"},             // cut short
+        {"\xC0\xAF", "UTF-8"},               // overlong '/'
+        {"\xED\xA0\x80", "UTF-8"},           // surrogate
+        {"\xF4\x90\x80\x80", "UTF-8"},       // past U+10FFFF
+        {"\x7F\x45LF\x02\x01\x01", "UTF-8"}, // a program
+        {std::string("a\0b", 3), "UTF-8"},
+    };
+    for (const auto& [bytes, reason] : cases) {
+        const fs::path path = Put("help.hlp", bytes);
+        const Content content = Load(path);
+        const std::string shown = bytes.substr(0, 12);
+        if (reason == nullptr) {
+            EXPECT_TRUE(content.ok) << shown << ": " << content.text;
+            EXPECT_EQ(content.text, bytes.starts_with("\xEF\xBB\xBF") ? bytes.substr(3) : bytes);
+        } else {
+            EXPECT_FALSE(content.ok) << shown;
+            EXPECT_TRUE(content.text.starts_with("ヘルプ ファイル「" + path.string() +
+                                                 "」を表示できません。"))
+                << content.text;
+            EXPECT_NE(content.text.find(reason), std::string::npos)
+                << shown << ": " << content.text;
+        }
+    }
+    EXPECT_FALSE(Load(root_).ok) << "a folder";
+}
+
+} // namespace
+} // namespace zamut::helpfile
