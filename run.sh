@@ -17,7 +17,7 @@ test_packages=(
     dpkg-dev file clang-format
     libgtest-dev libgmock-dev libbenchmark-dev libxcb-damage0-dev
     fonts-ipafont-gothic
-    xvfb xauth x11-utils imagemagick
+    xvfb x11-utils imagemagick
     desktop-file-utils appstream binutils-mingw-w64-x86-64 valgrind
     debootstrap
 )
@@ -70,7 +70,7 @@ case "${1:-}" in
     if ! has_display; then
         echo "ザムト needs a graphical display, and none is reachable (DISPLAY/WAYLAND_DISPLAY)."
         echo "The game is built: build/default/bin/zamut"
-        echo "To run it without a desktop, use a virtual X server:  xvfb-run -a ./run.sh"
+        echo "To run it without a desktop, use a virtual X server:  scripts/with-xvfb.sh ./run.sh"
         exit 1
     fi
     exec build/default/bin/zamut
@@ -111,7 +111,7 @@ screenshot)
     build default ON
     out=$(realpath -m "${2:-zamut.png}")
     if [ -z "${ZAMUT_IN_XVFB:-}" ]; then
-        exec env ZAMUT_IN_XVFB=1 LC_ALL=C.UTF-8 xvfb-run -a -s "-screen 0 800x600x24" "$0" screenshot "$out"
+        exec env ZAMUT_IN_XVFB=1 LC_ALL=C.UTF-8 scripts/with-xvfb.sh -screen 800x600x24 "$0" screenshot "$out"
     fi
     build/default/bin/zamut &
     pid=$!

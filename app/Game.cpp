@@ -6,8 +6,9 @@
 
 namespace zamut {
 
-Game::Game(RandomGenerator& generator, const FatalErrorHandler& onFatalError)
-    : form_(generator, {[this] { ShowAbout(); }}) {
+Game::Game(RandomGenerator& generator, std::unique_ptr<HelpLauncher> helpLauncher,
+           const FatalErrorHandler& onFatalError)
+    : form_(generator, std::move(helpLauncher), {[this] { ShowAbout(); }}) {
     // The board alone carries the program's icon: the About window has none.
     form_.setWindowIcon(QIcon(QStringLiteral(":/icon/zamut.png")));
     WireForm1(form_, onFatalError);
@@ -15,7 +16,7 @@ Game::Game(RandomGenerator& generator, const FatalErrorHandler& onFatalError)
 
 void Game::ShowAbout() {
     if (!about_) {
-        about_ = std::make_unique<frmAbout>(QString::fromUtf8(AppInfo.Title), form_.Image1[9]);
+        about_ = std::make_unique<frmAbout>(QString::fromUtf8(AppInfo.Title), form_.Picture(9));
     }
     about_->ShowModeless();
 }

@@ -13,7 +13,8 @@ namespace zamut {
 // the one About window, made by the first About command and kept to the end.
 class Game {
 public:
-    Game(RandomGenerator& generator, const FatalErrorHandler& onFatalError);
+    Game(RandomGenerator& generator, std::unique_ptr<HelpLauncher> helpLauncher,
+         const FatalErrorHandler& onFatalError);
 
     Form1& board() { return form_; }
     frmAbout* about() const { return about_.get(); }

@@ -32,13 +32,13 @@ auto Guarded(Operation operation, const FatalErrorHandler& onFatalError) {
 
 void WireForm1(Form1& form, const FatalErrorHandler& onFatalError) {
     auto* f = &form;
-    QObject::connect(form.start, &QAction::triggered, f,
+    QObject::connect(form.menu().start, &QAction::triggered, f,
                      Guarded([f] { f->NewGameCommand(); }, onFatalError));
-    QObject::connect(form.end, &QAction::triggered, f,
+    QObject::connect(form.menu().end, &QAction::triggered, f,
                      Guarded([f] { f->ExitCommand(); }, onFatalError));
-    QObject::connect(form.zamut, &QAction::triggered, f,
+    QObject::connect(form.menu().zamut, &QAction::triggered, f,
                      Guarded([f] { f->HelpCommand(); }, onFatalError));
-    QObject::connect(form.version, &QAction::triggered, f,
+    QObject::connect(form.menu().version, &QAction::triggered, f,
                      Guarded([f] { f->VersionCommand(); }, onFatalError));
     for (CardValue card = 1; card <= 9; ++card) {
         QObject::connect(form.Image(HandImage(card)), &PixelImage::clicked, f,

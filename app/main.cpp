@@ -1,6 +1,7 @@
 #include "app/Game.h"
 #include "app/Wiring.h"
 #include "engine/Random.h"
+#include "platform/HelpLauncher.h"
 
 #include <QApplication>
 
@@ -15,7 +16,8 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral(ZAMUT_APP_ID));
 
     zamut::ClockMixedGenerator generator;
-    zamut::Game game(generator, zamut::ReportFatalErrorAndExit);
+    zamut::Game game(generator, std::make_unique<zamut::DetachedHelpLauncher>(),
+                     zamut::ReportFatalErrorAndExit);
     game.board().show();
     return application.exec();
 }

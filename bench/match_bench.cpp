@@ -4,10 +4,10 @@
 
 #include "app/Game.h"
 #include "engine/Random.h"
+#include "platform/HelpLauncher.h"
 #include "ui/main/Form1.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
@@ -19,7 +19,8 @@ using namespace zamut;
 void BM_MatchThroughWidgets(benchmark::State& bench) {
     ClockMixedGenerator generator;
     QStringList fatalErrors;
-    Game game(generator, [&](const QString& what) { fatalErrors.append(what); });
+    Game game(generator, std::make_unique<DetachedHelpLauncher>(),
+              [&](const QString& what) { fatalErrors.append(what); });
     Form1& form = game.board();
     form.show();
     if (!QTest::qWaitForWindowExposed(&form)) {
@@ -27,7 +28,7 @@ void BM_MatchThroughWidgets(benchmark::State& bench) {
         return;
     }
     for (auto _ : bench) {
-        form.start->trigger();
+        form.menu().start->trigger();
         form.repaint();
         for (CardValue card = 1; card <= 9; ++card) {
             QWidget* hand = form.Image(HandImage(card));
@@ -45,15 +46,3 @@ void BM_MatchThroughWidgets(benchmark::State& bench) {
 BENCHMARK(BM_MatchThroughWidgets)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    QApplication application(argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

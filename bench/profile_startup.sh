@@ -13,7 +13,7 @@ XDG_RUNTIME_DIR=$(mktemp -d)
 export XDG_RUNTIME_DIR
 trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 for program in zamut bare_window; do
-    "$build/bin/first_paint" --rounds 1 --warmup 0 --timeout 600 \
+    "$(dirname "$0")/../scripts/with-xvfb.sh" "$build/bin/first_paint" --rounds 1 --warmup 0 --timeout 600 \
         "$program=valgrind --tool=callgrind --callgrind-out-file=$out/$program.callgrind $build/bin/$program" \
         >/dev/null 2>"$out/$program.log"
     echo "$program: $(sed -n 's/^totals: //p' "$out/$program.callgrind") instructions to the first frame"

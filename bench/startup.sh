@@ -11,5 +11,5 @@ export LC_ALL=C.UTF-8
 XDG_RUNTIME_DIR=$(mktemp -d)
 export XDG_RUNTIME_DIR
 trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
-"$build/bin/first_paint" --rounds "$rounds" --warmup 3 \
+"$(dirname "$0")/../scripts/with-xvfb.sh" "$build/bin/first_paint" --rounds "$rounds" --warmup 3 \
     "$build/bin/zamut" "$build/bin/bare_window"

@@ -9,6 +9,8 @@ namespace zamut {
 // A card value 1..9 as the game stores it.
 using CardValue = std::int32_t;
 
+inline constexpr CardValue HighestCard = 9;
+
 // Index of one of the ten card pictures: 0 is the back, 1..9 the faces.
 using CardPicture = std::int16_t;
 

@@ -9,18 +9,10 @@ namespace zamut {
 
 namespace {
 
-bool AlreadyDealt(const MatchState& state, std::int32_t round, CardValue card) {
+// True if `card` is among the cards of the rounds before `round`.
+bool PlayedBefore(const ByRound& cards, std::int32_t round, CardValue card) {
     for (std::int32_t earlier = 1; earlier < round; ++earlier) {
-        if (state.ComputerCard[earlier] == card) {
-            return true;
-        }
-    }
-    return false;
-}
-
-bool PlayedBefore(const MatchState& state, CardValue card) {
-    for (std::int32_t earlier = 1; earlier < state.CurrentRound; ++earlier) {
-        if (state.PlayerCard[earlier] == card) {
+        if (cards[earlier] == card) {
             return true;
         }
     }
@@ -42,8 +34,8 @@ std::string NextRoundCaption(std::int32_t played, CardValue card) {
 void Deal(MatchState& state, BoardView& view, RandomGenerator& generator) {
     for (std::int32_t round = 1; round <= RoundCount; ++round) {
         do {
-            state.ComputerCard[round] = RandomBetween(generator, 9, 1);
-        } while (AlreadyDealt(state, round, state.ComputerCard[round]));
+            state.ComputerCard[round] = RandomBetween(generator, HighestCard, 1);
+        } while (PlayedBefore(state.ComputerCard, round, state.ComputerCard[round]));
     }
     state.PlayerTotal = 0;
     state.ComputerTotal = 0;
@@ -52,7 +44,7 @@ void Deal(MatchState& state, BoardView& view, RandomGenerator& generator) {
     view.SetCaption(LabelId::Label1, "");
     view.SetCaption(LabelId::Label3, "0");
     view.SetCaption(LabelId::Label4, "0");
-    for (CardValue card = 1; card <= 9; ++card) {
+    for (CardValue card = 1; card <= HighestCard; ++card) {
         view.ShowCardPicture(HandImage(card), ToCardPicture(card));
     }
     for (std::int32_t round = 1; round <= RoundCount; ++round) {
@@ -65,9 +57,8 @@ void Deal(MatchState& state, BoardView& view, RandomGenerator& generator) {
 
 void NewGame(MatchState& state, BoardView& view, RandomGenerator& generator) {
     Deal(state, view, generator);
-    state.CurrentRound = 1;
     view.SetCaption(LabelId::Label1, "１回戦");
-    for (CardValue card = 1; card <= 9; ++card) {
+    for (CardValue card = 1; card <= HighestCard; ++card) {
         view.SetCardEnabled(HandImage(card), true);
     }
 }
@@ -77,11 +68,11 @@ void PlayCard(MatchState& state, BoardView& view, CardValue card) {
     if (round < 1 || round > RoundCount) {
         return;
     }
-    if (card < 1 || card > 9) {
+    if (card < 1 || card > HighestCard) {
         throw std::invalid_argument("PlayCard: card " + std::to_string(card) +
                                     " is not a card value 1..9");
     }
-    if (PlayedBefore(state, card)) {
+    if (PlayedBefore(state.PlayerCard, round, card)) {
         throw std::invalid_argument("PlayCard: card " + std::to_string(card) +
                                     " was already played in this match");
     }
@@ -93,12 +84,11 @@ void PlayCard(MatchState& state, BoardView& view, CardValue card) {
     const CardValue computer = state.ComputerCard[round];
     view.ShowCardPicture(ComputerRowImage(round), ToCardPicture(computer));
 
-    const CardValue player = state.PlayerCard[round];
-    if (player > computer) {
-        state.PlayerTotal = CheckedAdd(CheckedAdd(state.PlayerTotal, player), computer);
+    if (card > computer) {
+        state.PlayerTotal = CheckedAdd(CheckedAdd(state.PlayerTotal, card), computer);
         view.SetCaption(LabelId::Label3, std::to_string(state.PlayerTotal));
-    } else if (player < computer) {
-        state.ComputerTotal = CheckedAdd(CheckedAdd(state.ComputerTotal, computer), player);
+    } else if (card < computer) {
+        state.ComputerTotal = CheckedAdd(CheckedAdd(state.ComputerTotal, computer), card);
         view.SetCaption(LabelId::Label4, std::to_string(state.ComputerTotal));
     }
 

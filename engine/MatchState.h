@@ -2,20 +2,29 @@
 
 #include <array>
 #include <cstdint>
+#include <stdexcept>
 
 namespace zamut {
 
 inline constexpr std::int32_t RoundCount = 9;
 
-// Nine 32-bit entries addressed by round, 1..9, as the rules count them.
+// Where round n (or card value n), counted 1..9 as the rules count, sits in
+// an array of nine; std::out_of_range outside 1..9.
+inline std::size_t RoundIndex(std::int32_t round) {
+    if (round < 1 || round > RoundCount) {
+        throw std::out_of_range("round or card outside 1..9");
+    }
+    return static_cast<std::size_t>(round - 1);
+}
+
+// Nine 32-bit entries addressed by round, 1..9.
 class ByRound {
 public:
-    std::int32_t& operator[](std::int32_t round) { return entries_.at(Index(round)); }
-    std::int32_t operator[](std::int32_t round) const { return entries_.at(Index(round)); }
+    std::int32_t& operator[](std::int32_t round) { return entries_[RoundIndex(round)]; }
+    std::int32_t operator[](std::int32_t round) const { return entries_[RoundIndex(round)]; }
     friend bool operator==(const ByRound&, const ByRound&) = default;
 
 private:
-    static std::size_t Index(std::int32_t round) { return static_cast<std::size_t>(round - 1); }
     std::array<std::int32_t, RoundCount> entries_{};
 };
 

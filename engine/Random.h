@@ -5,8 +5,8 @@
 
 namespace zamut {
 
-// The random generator the rules were written for: reseeded from the system
-// clock before every draw, then drawing one fraction 0 <= r < 1.
+// The game's source of chance: reseeded from the system clock before every
+// draw, then drawing one fraction 0 <= r < 1.
 class RandomGenerator {
 public:
     virtual void ReseedFromClock() = 0;

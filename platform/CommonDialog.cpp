@@ -7,12 +7,8 @@
 
 namespace zamut {
 
-CommonDialog::CommonDialog(QWidget* owner)
-    : owner_(owner), launcher_(std::make_unique<DetachedHelpLauncher>()) {}
-
-void CommonDialog::SetLauncher(std::unique_ptr<HelpLauncher> launcher) {
-    launcher_ = std::move(launcher);
-}
+CommonDialog::CommonDialog(std::unique_ptr<HelpLauncher> launcher, QWidget* owner)
+    : launcher_(std::move(launcher)), owner_(owner) {}
 
 QString CommonDialog::HelpEngineProgram() {
     return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(ZAMUT_HELP_ENGINE));
@@ -25,8 +21,8 @@ void CommonDialog::ShowHelp() {
     }
 }
 
-// The component would raise an untrapped error here and end the game; a
-// missing help program is not worth losing a match over.
+// A missing help program is not worth losing a match over: a message says
+// so and the game goes on.
 void CommonDialog::ReportEngineFailure() {
     if (failure_ == nullptr) {
         const QString title =

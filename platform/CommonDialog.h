@@ -18,12 +18,13 @@ namespace zamut {
 // `zamut-help` beside the running program.
 class CommonDialog {
 public:
-    // `owner` is the window a failure message belongs to; it may be null.
-    explicit CommonDialog(QWidget* owner = nullptr);
+    // `launcher` starts the help engine; `owner` is the window a failure
+    // message belongs to, and may be null.
+    explicit CommonDialog(std::unique_ptr<HelpLauncher> launcher, QWidget* owner = nullptr);
     CommonDialog(const CommonDialog&) = delete;
     CommonDialog& operator=(const CommonDialog&) = delete;
 
-    // Kept for the next ShowHelp, as the component keeps its properties.
+    // Kept as set: a later ShowHelp uses them again unless they are changed.
     QString HelpFile;
     qint16 HelpCommand = 0;
 
@@ -32,17 +33,14 @@ public:
     // program goes on.
     void ShowHelp();
 
-    // Replaces how the engine is started (tests record the request).
-    void SetLauncher(std::unique_ptr<HelpLauncher> launcher);
-
     // The engine program: `zamut-help` in the running program's folder.
     static QString HelpEngineProgram();
 
 private:
     void ReportEngineFailure();
 
-    QWidget* owner_;
     std::unique_ptr<HelpLauncher> launcher_;
+    QWidget* owner_;
     QPointer<QMessageBox> failure_;
 };
 

@@ -2,9 +2,13 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QLocalSocket>
 #include <QLockFile>
 
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace zamut {
@@ -13,47 +17,100 @@ namespace {
 constexpr int ForwardTimeoutMs = 2000;
 const QByteArray RaiseRequest = QByteArrayLiteral("raise\n");
 const QByteArray RaiseDone = QByteArrayLiteral("ok\n");
+// Room for the file part of a socket's name, "help-" and 24 hex digits, and
+// for the "-XXXXXX/s" of the temporary name Qt binds it under first.
+constexpr qsizetype ServerNameRoom = 29 + 9;
+
+// A folder nobody but this user can enter; `follow` when a symbolic link to
+// such a folder will do.
+bool IsPrivateFolder(const QString& path, bool follow) {
+    struct stat info {};
+    const QByteArray name = QFile::encodeName(path);
+    const int status = follow ? ::stat(name.constData(), &info) : ::lstat(name.constData(), &info);
+    return status == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::getuid() &&
+           (info.st_mode & 0777) == 0700;
+}
+
+// Whether a socket in `folder` has a name short enough for the system.
+bool Fits(const QString& folder) {
+    return QFile::encodeName(folder).size() + 1 + ServerNameRoom <
+           qsizetype(sizeof(sockaddr_un::sun_path));
+}
+
+bool IsSameUser(const QLocalSocket& socket) {
+    ucred peer{};
+    socklen_t size = sizeof peer;
+    return ::getsockopt(int(socket.socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &peer, &size) ==
+               0 &&
+           peer.uid == ::getuid();
+}
 
 } // namespace
 
-HelpInstance::HelpInstance(const QString& key, QObject* parent)
-    : QObject(parent), name_(ServerName(key)) {
+HelpInstance::HelpInstance(const QString& key, const QString& folder, QObject* parent)
+    : QObject(parent), path_(folder.isEmpty() ? QString() : ServerPath(key, folder)) {
     server_.setSocketOptions(QLocalServer::UserAccessOption);
     connect(&server_, &QLocalServer::newConnection, this, &HelpInstance::Serve);
 }
 
-QString HelpInstance::ServerName(const QString& key) {
+QString HelpInstance::PrivateFolder() {
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && Fits(runtime) && IsPrivateFolder(runtime, true)) {
+        return runtime;
+    }
+    const QString own = QStringLiteral("zamut-help-%1").arg(::getuid());
+    for (const QString& temp : {QDir::tempPath(), QStringLiteral("/tmp")}) {
+        const QString folder = QDir(temp).filePath(own);
+        if (Fits(folder)) {
+            ::mkdir(QFile::encodeName(folder).constData(), 0700);
+            // Someone else may have made it first, in a folder anyone can write to.
+            return IsPrivateFolder(folder, false) ? folder : QString();
+        }
+    }
+    return {};
+}
+
+QString HelpInstance::ServerPath(const QString& key, const QString& folder) {
     const QByteArray hash =
-        QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha256).toHex().left(32);
-    return QStringLiteral("zamut-help-%1-%2").arg(::getuid()).arg(QString::fromLatin1(hash));
+        QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha256).toHex().left(24);
+    return QDir(folder).filePath(QStringLiteral("help-") + QString::fromLatin1(hash));
 }
 
 bool HelpInstance::Claim() {
+    if (path_.isEmpty()) {
+        return true;
+    }
     // Engines for the same file claim it one at a time, so the second always
-    // finds the first one's server. Listening replaces any socket of that
-    // name, a live one too, so look for a running engine first.
-    QLockFile lock(QDir(QDir::tempPath()).filePath(name_ + QStringLiteral(".lock")));
-    lock.tryLock(ForwardTimeoutMs);
+    // finds the first one's server. Without the lock there is no single
+    // window, but the help still shows.
+    QLockFile lock(path_ + QStringLiteral(".lock"));
+    if (!lock.tryLock(ForwardTimeoutMs)) {
+        return true;
+    }
     if (Forward()) {
         return false;
     }
-    // Without a server there is no single window, but the help still shows.
-    server_.listen(name_);
+    // What is left of the name is an engine that died or stopped answering.
+    QLocalServer::removeServer(path_);
+    server_.listen(path_);
     return true;
 }
 
 bool HelpInstance::Forward() {
     QLocalSocket socket;
-    socket.connectToServer(name_);
-    if (!socket.waitForConnected(ForwardTimeoutMs)) {
+    socket.connectToServer(path_);
+    if (!socket.waitForConnected(ForwardTimeoutMs) || !IsSameUser(socket)) {
         return false;
     }
     socket.write(RaiseRequest);
-    socket.waitForBytesWritten(ForwardTimeoutMs);
-    // The window is there either way; the answer only keeps the order of
-    // events plain for whoever watches both engines.
-    socket.waitForReadyRead(ForwardTimeoutMs);
-    return true;
+    // Only an answer shows that the window came up; without one the request
+    // gets its own window.
+    while (!socket.canReadLine()) {
+        if (!socket.waitForReadyRead(ForwardTimeoutMs)) {
+            return false;
+        }
+    }
+    return socket.readLine() == RaiseDone;
 }
 
 void HelpInstance::Serve() {

@@ -7,18 +7,27 @@
 namespace zamut {
 
 // One help window per user and file. The first engine for a file serves a
-// local socket named after the user and the file; a later engine for the same
-// file asks it to come to the front and ends.
+// local socket named after the file in a folder only the user can enter; a
+// later engine for the same file asks it to come to the front and ends. A
+// server run by anyone else is never asked, and a request no server answers
+// gets a window of its own.
 class HelpInstance final : public QObject {
     Q_OBJECT
 public:
-    // `key` identifies the file, e.g. its canonical path.
-    explicit HelpInstance(const QString& key, QObject* parent = nullptr);
+    // `key` identifies the file, e.g. its canonical path. `folder` holds the
+    // socket (PrivateFolder()); when it is empty every engine shows its own
+    // window.
+    HelpInstance(const QString& key, const QString& folder, QObject* parent = nullptr);
 
-    static QString ServerName(const QString& key);
+    // $XDG_RUNTIME_DIR when it is the user's own with mode 0700, else a folder
+    // of that kind made under the temp folder (or /tmp when the temp folder's
+    // name is too long for a socket). Empty when none is safe.
+    static QString PrivateFolder();
+
+    static QString ServerPath(const QString& key, const QString& folder);
 
     // True when this engine should show its own window; false when a running
-    // engine took the request.
+    // engine of the same user took the request.
     bool Claim();
 
 signals:
@@ -28,7 +37,7 @@ private:
     bool Forward();
     void Serve();
 
-    QString name_;
+    QString path_;
     QLocalServer server_;
 };
 

@@ -6,9 +6,10 @@
 
 namespace zamut {
 
-// The help window: shows a help file as inert text. Markdown without HTML,
-// no pictures or other resources are loaded, and a link never leaves the
-// window (a link to an anchor of the page scrolls to it, others do nothing).
+// The help window: shows a help file as inert text. Markdown without HTML;
+// nothing but the help file is ever loaded (a picture shows as its
+// alternative text), and a link never leaves the window (a link to an anchor
+// of the page scrolls to it, others do nothing).
 class HelpView final : public QTextBrowser {
     Q_OBJECT
 public:
@@ -20,6 +21,7 @@ public:
     void Raise();
 
 private:
+    void ShowDocument(QTextDocument* page);
     void FollowLink(const QUrl& link);
 };
 

@@ -9,8 +9,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
+#include <QSocketNotifier>
 
+#include <csignal>
 #include <cstdio>
+
+#include <unistd.h>
 
 // Off by default; tests and curious users turn it on with
 // QT_LOGGING_RULES="zamut.help.info=true".
@@ -23,6 +27,22 @@ constexpr int ContentsCommand = 3;
 int Usage() {
     std::fputs("usage: zamut-help FILE [3]\n", stderr);
     return 2;
+}
+
+int terminationPipe[2] = {-1, -1};
+
+// Ends the event loop on SIGTERM, SIGINT and SIGHUP, so the window's socket
+// is removed as on a normal close.
+void QuitOnTermination() {
+    if (::pipe(terminationPipe) != 0) {
+        return;
+    }
+    auto* notifier = new QSocketNotifier(terminationPipe[0], QSocketNotifier::Read, qApp);
+    QObject::connect(notifier, &QSocketNotifier::activated, qApp, &QCoreApplication::quit);
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        std::signal(signal,
+                    [](int) { [[maybe_unused]] auto n = ::write(terminationPipe[1], "", 1); });
+    }
 }
 
 } // namespace
@@ -46,14 +66,16 @@ int main(int argc, char* argv[]) {
     const helpfile::Content content = helpfile::Open(QFile::encodeName(arguments[0]).toStdString(),
                                                      helpfile::SearchDirs(engineDir));
     const QString path = QFile::decodeName(content.path.c_str());
-    const QFileInfo file(path);
-    const QString key = content.ok ? file.canonicalFilePath() : file.absoluteFilePath();
 
-    zamut::HelpInstance instance(key);
+    // A window that shows a failure takes no later request: the next one may
+    // find the file.
+    zamut::HelpInstance instance(QFileInfo(path).canonicalFilePath(),
+                                 content.ok ? zamut::HelpInstance::PrivateFolder() : QString());
     if (!instance.Claim()) {
-        qCInfo(lcHelp).noquote() << "forwarded" << key;
+        qCInfo(lcHelp).noquote() << "forwarded" << path;
         return 0;
     }
+    QuitOnTermination();
 
     zamut::HelpView view;
     QObject::connect(&instance, &zamut::HelpInstance::RaiseRequested, &view, [&view] {

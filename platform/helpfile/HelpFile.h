@@ -9,8 +9,9 @@
 
 namespace zamut::helpfile {
 
-// Far above the real help text (a few kilobytes), and low enough that any
-// file within both caps is on screen at once.
+// Twenty times the real help text, and low enough that any file within both
+// caps is on screen well within a second (bench/help_bench: under 0.1 s of
+// CPU time on two cores for the costliest kinds of Markdown).
 inline constexpr std::size_t MaxBytes = 64 * 1024;
 inline constexpr std::size_t MaxLines = 1000;
 

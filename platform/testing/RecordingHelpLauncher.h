@@ -15,17 +15,13 @@ public:
         QStringList arguments;
     };
 
-    explicit RecordingHelpLauncher(bool succeeds = true) : succeeds_(succeeds) {}
-
     bool Start(const QString& program, const QStringList& arguments) override {
         requests.push_back({program, arguments});
-        return succeeds_;
+        return succeeds;
     }
 
     std::vector<Request> requests;
-
-private:
-    bool succeeds_;
+    bool succeeds = true;
 };
 
 } // namespace zamut

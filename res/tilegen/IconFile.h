@@ -10,7 +10,7 @@ namespace zamut {
 // A Windows icon file holding one image: the 32 x 32 indexed picture at 8 bits
 // a pixel with a 256-entry palette (the picture's colours, the rest zero) and
 // a mask that makes its fully transparent pixels show the screen through.
-QByteArray iconFile(const QImage& picture);
+QByteArray IconFileBytes(const QImage& picture);
 
 // The icon of a one-image icon file as the two resources a program file
 // carries: the image itself (RT_ICON) and the group directory (RT_GROUP_ICON)
@@ -19,6 +19,6 @@ struct IconResources {
     QByteArray image;
     QByteArray group;
 };
-std::optional<IconResources> iconResources(const QByteArray& file, quint16 imageId);
+std::optional<IconResources> SplitIconResources(const QByteArray& file, quint16 imageId);
 
 } // namespace zamut

@@ -30,7 +30,7 @@ enum Ink : uchar {
     InkCount
 };
 
-const QList<QRgb>& palette() {
+const QList<QRgb>& Palette() {
     static const QList<QRgb> colours{
         qRgba(0, 255, 255, 0), // Clear
         qRgb(198, 132, 0),     // DarkGold
@@ -64,33 +64,33 @@ struct Placement {
 class Canvas {
 public:
     Canvas(int width, int height) : image_(width, height, QImage::Format_Indexed8) {
-        image_.setColorTable(palette());
+        image_.setColorTable(Palette());
         image_.fill(Clear);
     }
 
-    void put(int x, int y, Ink ink) { image_.setPixel(x, y, ink); }
+    void Put(int x, int y, Ink ink) { image_.setPixel(x, y, ink); }
 
-    void fillRect(int left, int top, int width, int height, Ink ink) {
+    void FillRect(int left, int top, int width, int height, Ink ink) {
         for (int y = top; y < top + height; ++y)
             for (int x = left; x < left + width; ++x)
-                put(x, y, ink);
+                Put(x, y, ink);
     }
 
-    QImage take() { return std::move(image_); }
+    QImage Take() { return std::move(image_); }
 
 private:
     QImage image_;
 };
 
-Ink ringInk(Pip pip) {
+Ink RingInk(Pip pip) {
     return pip == Pip::Blue || pip == Pip::BlueRed ? Blue : Green;
 }
 
-Ink lightInk(Pip pip) {
-    return ringInk(pip) == Blue ? BlueLight : GreenLight;
+Ink LightInk(Pip pip) {
+    return RingInk(pip) == Blue ? BlueLight : GreenLight;
 }
 
-bool hasRedCentre(Pip pip) {
+bool HasRedCentre(Pip pip) {
     return pip == Pip::BlueRed || pip == Pip::GreenRed;
 }
 
@@ -98,23 +98,23 @@ bool hasRedCentre(Pip pip) {
 // from its centre: a coloured disc with a ring of light-grey dots inside its
 // rim at the eight compass points and, for the red-centred kinds, a red
 // middle crossed in dark red.
-Ink pipInk(double dx, double dy, int size, Pip pip) {
+Ink PipInk(double dx, double dy, int size, Pip pip) {
     const double r = std::hypot(dx, dy);
     const double outer = size / 2.0;
-    const Ink ring = ringInk(pip);
+    const Ink ring = RingInk(pip);
     if (r > outer - 1.2) // the rim, lit from the top left like the tile itself
-        return dx + dy < -outer * 0.9 ? lightInk(pip) : ring;
+        return dx + dy < -outer * 0.9 ? LightInk(pip) : ring;
     if (r > outer - 2.2) {
         const auto i = static_cast<int>(std::floor(std::abs(dx)));
         const auto j = static_cast<int>(std::floor(std::abs(dy)));
         return i == 0 || j == 0 || i == j ? Dot : ring;
     }
-    if (hasRedCentre(pip))
+    if (HasRedCentre(pip))
         return std::abs(dx) < 0.6 || std::abs(dy) < 0.6 ? DarkRed : Red;
     return ring;
 }
 
-void drawPip(Canvas& canvas, const Placement& p) {
+void DrawPip(Canvas& canvas, const Placement& p) {
     const double half = p.size / 2.0;
     const auto left = static_cast<int>(std::ceil(p.x - half));
     const auto top = static_cast<int>(std::ceil(p.y - half));
@@ -123,7 +123,7 @@ void drawPip(Canvas& canvas, const Placement& p) {
             const double dx = x - p.x;
             const double dy = y - p.y;
             if (std::hypot(dx, dy) <= half - 0.05)
-                canvas.put(x, y, pipInk(dx, dy, p.size, p.pip));
+                canvas.Put(x, y, PipInk(dx, dy, p.size, p.pip));
         }
     }
 }
@@ -131,7 +131,7 @@ void drawPip(Canvas& canvas, const Placement& p) {
 // One pixel of the single circle of card 1, dx and dy from its centre: a
 // dotted dark-blue rim, rings of grey and light grey, a green ring and a red
 // centre crossed in dark red.
-Ink grandPipInk(int dx, int dy) {
+Ink GrandPipInk(int dx, int dy) {
     const double r = std::hypot(dx, dy);
     if (r > 7.4)
         return (std::abs(dx) + std::abs(dy)) % 2 == 0 && r < 8.6 ? Dot : Blue;
@@ -146,12 +146,12 @@ Ink grandPipInk(int dx, int dy) {
     return DarkRed;
 }
 
-void drawGrandPip(Canvas& canvas, int cx, int cy) {
+void DrawGrandPip(Canvas& canvas, int cx, int cy) {
     constexpr int Radius = 9;
     for (int dy = -Radius; dy <= Radius; ++dy)
         for (int dx = -Radius; dx <= Radius; ++dx)
             if (std::hypot(dx, dy) <= Radius + 0.5)
-                canvas.put(cx + dx, cy + dy, grandPipInk(dx, dy));
+                canvas.Put(cx + dx, cy + dy, GrandPipInk(dx, dy));
 }
 
 // Face layouts in card pixels; the face spans columns 2..22 and rows 5..33,
@@ -199,7 +199,7 @@ constexpr std::array<Placement, 9> Nine{{{6, 11, 7, Pip::Blue},
                                          {12, 27, 7, Pip::Green},
                                          {18, 27, 7, Pip::Green}}};
 
-std::span<const Placement> layout(int k) {
+std::span<const Placement> PipLayout(int k) {
     switch (k) {
     case 2:
         return Two;
@@ -225,51 +225,51 @@ std::span<const Placement> layout(int k) {
 // The tile outline shared by faces and back: a band over the top edge, the
 // upper edge, then the body with a light strip on the left and the shadow on
 // the right. The four corners stay transparent.
-void drawTile(Canvas& canvas, Ink band, Ink bandEnd, Ink edge, Ink body, Ink strip) {
+void DrawTile(Canvas& canvas, Ink band, Ink bandEnd, Ink edge, Ink body, Ink strip) {
     constexpr int W = CardPictureWidth;
     constexpr int H = CardPictureHeight;
-    canvas.fillRect(0, 0, W - 2, 2, band);
-    canvas.fillRect(W - 2, 0, 2, 2, bandEnd);
-    canvas.fillRect(0, 2, W, 3, edge);
-    canvas.fillRect(0, 5, 2, H - 5, strip);
-    canvas.fillRect(2, 5, W - 3, H - 5, body);
-    canvas.fillRect(W - 1, 5, 1, H - 5, Shadow);
+    canvas.FillRect(0, 0, W - 2, 2, band);
+    canvas.FillRect(W - 2, 0, 2, 2, bandEnd);
+    canvas.FillRect(0, 2, W, 3, edge);
+    canvas.FillRect(0, 5, 2, H - 5, strip);
+    canvas.FillRect(2, 5, W - 3, H - 5, body);
+    canvas.FillRect(W - 1, 5, 1, H - 5, Shadow);
     for (const auto& [x, y] : {std::pair{0, 0}, {W - 1, 0}, {0, H - 1}, {W - 1, H - 1}})
-        canvas.put(x, y, Clear);
+        canvas.Put(x, y, Clear);
 }
 
 } // namespace
 
-QImage cardPicture(int k) {
+QImage DrawCardPicture(int k) {
     if (k < 0 || k >= CardPictureCount)
         throw std::out_of_range("card picture index");
     Canvas canvas(CardPictureWidth, CardPictureHeight);
     if (k == 0) {
-        drawTile(canvas, White, FaceGrey, YellowGold, DarkGold, YellowGold);
+        DrawTile(canvas, White, FaceGrey, YellowGold, DarkGold, YellowGold);
     } else {
-        drawTile(canvas, DarkGold, Brown, White, FaceGrey, White);
+        DrawTile(canvas, DarkGold, Brown, White, FaceGrey, White);
         if (k == 1)
-            drawGrandPip(canvas, 12, 19);
-        for (const Placement& p : layout(k))
-            drawPip(canvas, p);
+            DrawGrandPip(canvas, 12, 19);
+        for (const Placement& p : PipLayout(k))
+            DrawPip(canvas, p);
     }
-    return canvas.take();
+    return canvas.Take();
 }
 
-QImage iconPicture() {
+QImage DrawIconPicture() {
     constexpr int S = IconPictureSize;
     Canvas canvas(S, S);
-    canvas.fillRect(0, 0, S, 3, OrangeGold);
-    canvas.fillRect(0, 3, S, 1, White);
-    canvas.fillRect(0, 4, 2, S - 4, White);
-    canvas.fillRect(2, 4, S - 4, S - 4, FaceGrey);
-    canvas.fillRect(S - 2, 4, 2, S - 4, Shadow);
-    canvas.put(0, 0, Clear);
+    canvas.FillRect(0, 0, S, 3, OrangeGold);
+    canvas.FillRect(0, 3, S, 1, White);
+    canvas.FillRect(0, 4, 2, S - 4, White);
+    canvas.FillRect(2, 4, S - 4, S - 4, FaceGrey);
+    canvas.FillRect(S - 2, 4, 2, S - 4, Shadow);
+    canvas.Put(0, 0, Clear);
     constexpr std::array<Pip, 3> Rows{Pip::Blue, Pip::GreenRed, Pip::Green};
     for (int row = 0; row < 3; ++row)
         for (int col = 0; col < 3; ++col)
-            drawPip(canvas, {6.5 + 9 * col, 8.5 + 9 * row, 8, Rows[static_cast<size_t>(row)]});
-    return canvas.take();
+            DrawPip(canvas, {6.5 + 9 * col, 8.5 + 9 * row, 8, Rows[static_cast<size_t>(row)]});
+    return canvas.Take();
 }
 
 } // namespace zamut

@@ -18,14 +18,14 @@
 
 namespace {
 
-bool save(const QImage& image, const QString& path) {
+bool Save(const QImage& image, const QString& path) {
     if (image.save(path, "PNG"))
         return true;
     std::fprintf(stderr, "tilegen: cannot write %s\n", qPrintable(path));
     return false;
 }
 
-bool write(const QByteArray& bytes, const QString& path) {
+bool Write(const QByteArray& bytes, const QString& path) {
     QFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size())
         return true;
@@ -33,48 +33,49 @@ bool write(const QByteArray& bytes, const QString& path) {
     return false;
 }
 
-bool writePictures(const QString& folder) {
+bool WritePictures(const QString& folder) {
     const QDir dir(folder);
     if (!dir.mkpath("cards") || !dir.mkpath("icon")) {
         std::fprintf(stderr, "tilegen: cannot create folders in %s\n", qPrintable(folder));
         return false;
     }
     for (int k = 0; k < zamut::CardPictureCount; ++k)
-        if (!save(zamut::cardPicture(k), dir.filePath(QString("cards/%1.png").arg(k))))
+        if (!Save(zamut::DrawCardPicture(k), dir.filePath(QString("cards/%1.png").arg(k))))
             return false;
-    const QImage icon = zamut::iconPicture();
-    return save(icon, dir.filePath("icon/zamut.png")) &&
-           write(zamut::iconFile(icon), dir.filePath("icon/zamut.ico"));
+    const QImage icon = zamut::DrawIconPicture();
+    return Save(icon, dir.filePath("icon/zamut.png")) &&
+           Write(zamut::IconFileBytes(icon), dir.filePath("icon/zamut.ico"));
 }
 
 // The icon file split into the image and group resources of a resource script.
-bool writeIconResources(const QString& icoPath, quint16 imageId, const QString& folder) {
+bool WriteIconResources(const QString& icoPath, quint16 imageId, const QString& folder) {
     QFile ico(icoPath);
-    const auto resources =
-        ico.open(QIODevice::ReadOnly) ? zamut::iconResources(ico.readAll(), imageId) : std::nullopt;
+    const auto resources = ico.open(QIODevice::ReadOnly)
+                               ? zamut::SplitIconResources(ico.readAll(), imageId)
+                               : std::nullopt;
     if (!resources) {
         std::fprintf(stderr, "tilegen: %s is not a one-image icon file\n", qPrintable(icoPath));
         return false;
     }
     const QDir dir(folder);
-    return dir.mkpath(".") && write(resources->image, dir.filePath("icon-image.bin")) &&
-           write(resources->group, dir.filePath("icon-group.bin"));
+    return dir.mkpath(".") && Write(resources->image, dir.filePath("icon-image.bin")) &&
+           Write(resources->group, dir.filePath("icon-group.bin"));
 }
 
 // A picture enlarged by a whole factor, each pixel an exact square block.
-bool enlarge(const QString& from, int factor, const QString& to) {
+bool Enlarge(const QString& from, int factor, const QString& to) {
     const QImage picture(from);
     if (picture.isNull()) {
         std::fprintf(stderr, "tilegen: cannot read %s\n", qPrintable(from));
         return false;
     }
-    return save(
+    return Save(
         picture.scaled(picture.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation), to);
 }
 
 // All ten cards side by side and the icon after them, each enlarged by a whole
 // factor without smoothing, on the board's green.
-QImage contactSheet(int scale) {
+QImage ContactSheet(int scale) {
     const int gap = 4 * scale;
     const int cardWidth = zamut::CardPictureWidth * scale;
     const int width = gap + zamut::CardPictureCount * (cardWidth + gap) + gap +
@@ -87,8 +88,8 @@ QImage contactSheet(int scale) {
         painter.drawImage(x, gap, picture.scaled(picture.size() * scale));
     };
     for (int k = 0; k < zamut::CardPictureCount; ++k)
-        place(zamut::cardPicture(k), gap + k * (cardWidth + gap));
-    place(zamut::iconPicture(), gap + zamut::CardPictureCount * (cardWidth + gap) + gap);
+        place(zamut::DrawCardPicture(k), gap + k * (cardWidth + gap));
+    place(zamut::DrawIconPicture(), gap + zamut::CardPictureCount * (cardWidth + gap) + gap);
     return sheet;
 }
 
@@ -121,14 +122,14 @@ int main(int argc, char* argv[]) {
         parser.showHelp(1);
     const QStringList arguments = parser.positionalArguments();
     if (parser.isSet(sheetOption))
-        return save(contactSheet(scale), parser.value(sheetOption)) ? 0 : 1;
+        return Save(ContactSheet(scale), parser.value(sheetOption)) ? 0 : 1;
     if (parser.isSet(enlargeOption) && arguments.size() == 2)
-        return enlarge(arguments[0], scale, arguments[1]) ? 0 : 1;
+        return Enlarge(arguments[0], scale, arguments[1]) ? 0 : 1;
     if (parser.isSet(resourcesOption) && arguments.size() == 2) {
         const auto id = parser.value(imageIdOption).toUShort(&ok);
-        return ok && writeIconResources(arguments[0], id, arguments[1]) ? 0 : 1;
+        return ok && WriteIconResources(arguments[0], id, arguments[1]) ? 0 : 1;
     }
     if (arguments.size() != 1 || parser.isSet(enlargeOption) || parser.isSet(resourcesOption))
         parser.showHelp(1);
-    return writePictures(arguments.constFirst()) ? 0 : 1;
+    return WritePictures(arguments.constFirst()) ? 0 : 1;
 }

@@ -1,17 +1,12 @@
 // Where the About window opens on a real screen, and the hints a window
-// manager reads. Runs on its own Xvfb, which picks a free display itself, so
-// parallel test runs never collide.
+// manager reads. Runs on its own Xvfb (scripts/with-xvfb.sh).
 #include "ui/about/frmAbout.h"
 
-#include <QApplication>
-#include <QProcess>
+#include <QGuiApplication>
 #include <QTest>
 
 #include <gtest/gtest.h>
 #include <xcb/xcb.h>
-
-#include <signal.h>
-#include <sys/prctl.h>
 
 #include <cstdlib>
 #include <memory>
@@ -58,7 +53,7 @@ TEST(AboutOnXServer, EveryLoadOpensAtItsPlaceUnownedAndOutOfTheTaskbar) {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&about, 5000));
         const auto window = static_cast<xcb_window_t>(about.winId());
         EXPECT_TRUE(QTest::qWaitFor(
-            [&] { return ScreenGeometry(window) == frmAbout::kClientGeometry; }, 5000))
+            [&] { return ScreenGeometry(window) == frmAbout::ClientGeometry; }, 5000))
             << load;
         const QList<uint32_t> states = Property(window, Atom("_NET_WM_STATE"));
         EXPECT_TRUE(states.contains(Atom("_NET_WM_STATE_SKIP_TASKBAR"))) << load;
@@ -73,18 +68,3 @@ TEST(AboutOnXServer, EveryLoadOpensAtItsPlaceUnownedAndOutOfTheTaskbar) {
 
 } // namespace
 } // namespace zamut
-
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    QProcess xvfb; // reports the free display it picked (-displayfd)
-    xvfb.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); }); // never orphaned
-    xvfb.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-nolisten", "tcp"});
-    if (!xvfb.waitForReadyRead(10000)) {
-        qCritical("Xvfb reported no display within 10 s");
-        return 1;
-    }
-    qputenv("DISPLAY", ":" + xvfb.readLine().trimmed());
-    qputenv("QT_QPA_PLATFORM", "xcb");
-    QApplication app(argc, argv);
-    return RUN_ALL_TESTS();
-}

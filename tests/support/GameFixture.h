@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ScriptedGenerator.h"
 #include "app/Game.h"
 #include "platform/testing/RecordingHelpLauncher.h"
 #include "ui/main/PictureBox.h"
@@ -19,10 +20,7 @@ class GameFixture : public ::testing::Test {
 protected:
     explicit GameFixture(
         Clock clock = [] { return std::uint64_t{1}; }, std::uint64_t seed = 11)
-        : generator(std::move(clock), seed) {
-        auto launcher = std::make_unique<RecordingHelpLauncher>();
-        help = launcher.get();
-        form.dlgCommonDialog.SetLauncher(std::move(launcher));
+        : generator({}, std::move(clock), seed) {
         form.show();
     }
 
@@ -35,21 +33,26 @@ protected:
     }
     void ClickCard(int card) { Click(form.Image(HandImage(card))); }
 
-    // Starts a match from the menu, then fixes the computer's order.
+    // Starts a match from the menu in which the computer plays `order`.
     void NewMatch(const std::array<int, 9>& order) {
-        form.start->trigger();
-        for (int n = 1; n <= 9; ++n)
-            form.state.ComputerCard[n] = order[std::size_t(n - 1)];
+        generator.Deal(order);
+        form.menu().start->trigger();
     }
     bool Shows(ImageId id, int picture) const {
-        return form.Image(id)->picture().cacheKey() == form.Image1[std::size_t(picture)].cacheKey();
+        return form.Image(id)->picture().cacheKey() ==
+               form.Picture(static_cast<CardPicture>(picture)).cacheKey();
+    }
+    QLabel* Label(LabelId id) const { return form.Label(id); }
+    template <typename Control = QWidget> Control* Named(const char* name) const {
+        return form.findChild<Control*>(QLatin1String(name));
     }
 
-    ClockMixedGenerator generator;
+    ScriptedGenerator generator;
     QStringList fatalErrors;
-    Game game{generator, [this](const QString& what) { fatalErrors.append(what); }};
+    RecordingHelpLauncher* help = new RecordingHelpLauncher;
+    Game game{generator, std::unique_ptr<HelpLauncher>(help),
+              [this](const QString& what) { fatalErrors.append(what); }};
     Form1& form = game.board();
-    RecordingHelpLauncher* help = nullptr;
 };
 
 } // namespace zamut::testing

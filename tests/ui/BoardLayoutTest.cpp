@@ -1,6 +1,7 @@
 #include "GameFixture.h"
 
 #include <QFontInfo>
+#include <QMenu>
 #include <QMenuBar>
 
 namespace zamut {
@@ -8,18 +9,19 @@ namespace {
 
 using Board = testing::GameFixture;
 
-TEST_F(Board, EveryControlStandsWhereItIsDesigned) {
+TEST_F(Board, EveryControlStandsInPlace) {
     EXPECT_EQ(form.centralWidget()->size(), QSize(453, 358));
     EXPECT_EQ(form.windowTitle(), QStringLiteral("ザムト"));
     EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(form.windowFlags() & Qt::WindowMinimizeButtonHint);
-    EXPECT_EQ(BoardRect(form.Picture1), QRect(304, 144, 121, 81));
-    EXPECT_EQ(BoardRect(form.Picture2), QRect(40, 232, 369, 57));
-    EXPECT_EQ(form.Picture1->frameWidth(), 2);
+    EXPECT_EQ(BoardRect(Named<PictureBox>("Picture1")), QRect(304, 144, 121, 81));
+    EXPECT_EQ(BoardRect(Named<PictureBox>("Picture2")), QRect(40, 232, 369, 57));
+    EXPECT_EQ(Named<PictureBox>("Picture1")->frameWidth(), 2);
     const std::vector<std::pair<QLabel*, QPoint>> labels = {
-        {form.Label7, {16, 56}},   {form.Label8, {8, 104}},   {form.Label1, {207, 168}},
-        {form.Label2, {346, 154}}, {form.Label5, {322, 178}}, {form.Label6, {378, 178}},
-        {form.Label3, {338, 202}}, {form.Label4, {386, 202}}};
+        {Named<QLabel>("Label7"), {16, 56}},   {Named<QLabel>("Label8"), {8, 104}},
+        {Named<QLabel>("Label1"), {207, 168}}, {Named<QLabel>("Label2"), {346, 154}},
+        {Named<QLabel>("Label5"), {322, 178}}, {Named<QLabel>("Label6"), {378, 178}},
+        {Named<QLabel>("Label3"), {338, 202}}, {Named<QLabel>("Label4"), {386, 202}}};
     for (const auto& [label, topLeft] : labels) {
         EXPECT_EQ(BoardRect(label).topLeft(), topLeft) << label->objectName().toStdString();
     }
@@ -31,43 +33,46 @@ TEST_F(Board, EveryControlStandsWhereItIsDesigned) {
     }
 }
 
-// With Monapo, which has the designed font's widths, the labels come out at
-// their designed sizes: regular text within 2 px; synthesised bold (neither
+// With Monapo, which has the layout font's widths, the labels come out at
+// the layout's sizes: regular text within 2 px; synthesised bold (neither
 // installed font has a bold face) runs about a pixel a character narrow.
-TEST_F(Board, LabelsTakeTheirDesignedSizesAndColours) {
+TEST_F(Board, LabelsTakeTheirSizesAndColours) {
     const QColor face = form.palette().color(QPalette::Button);
-    EXPECT_EQ(form.Picture1->grab().toImage().pixelColor(5, 5), face);
-    EXPECT_EQ(form.Picture2->grab().toImage().pixelColor(5, 5), QColor(0, 128, 0));
-    EXPECT_EQ(form.Label7->grab().toImage().pixelColor(0, 0), face);
-    form.start->trigger();
-    EXPECT_EQ(form.Label1->grab().toImage().pixelColor(0, 0), QColor(0, 128, 0));
+    EXPECT_EQ(Named<PictureBox>("Picture1")->grab().toImage().pixelColor(5, 5), face);
+    EXPECT_EQ(Named<PictureBox>("Picture2")->grab().toImage().pixelColor(5, 5), QColor(0, 128, 0));
+    EXPECT_EQ(Named<QLabel>("Label7")->grab().toImage().pixelColor(0, 0), face);
+    form.menu().start->trigger();
+    EXPECT_EQ(Named<QLabel>("Label1")->grab().toImage().pixelColor(0, 0), QColor(0, 128, 0));
 
     // The second run hides Monapo through its own fontconfig file.
-    const QString family = QFontInfo(form.Label7->font()).family();
+    const QString family = QFontInfo(Named<QLabel>("Label7")->font()).family();
     EXPECT_EQ(family, qEnvironmentVariableIsSet("FONTCONFIG_FILE") ? "IPAPGothic" : "Monapo");
     if (family != QStringLiteral("Monapo"))
         return;
-    const std::vector<std::tuple<QLabel*, QSize, int>> designed = {
-        {form.Label7, {35, 16}, 2}, {form.Label8, {45, 16}, 2}, {form.Label5, {44, 16}, 2},
-        {form.Label6, {34, 16}, 2}, {form.Label2, {35, 16}, 3}, {form.Label3, {9, 16}, 2}};
-    for (const auto& [label, size, tolerance] : designed) {
+    const std::vector<std::tuple<QLabel*, QSize, int>> sizes = {
+        {Named<QLabel>("Label7"), {35, 16}, 2}, {Named<QLabel>("Label8"), {45, 16}, 2},
+        {Named<QLabel>("Label5"), {44, 16}, 2}, {Named<QLabel>("Label6"), {34, 16}, 2},
+        {Named<QLabel>("Label2"), {35, 16}, 3}, {Named<QLabel>("Label3"), {9, 16}, 2}};
+    for (const auto& [label, size, tolerance] : sizes) {
         EXPECT_NEAR(label->width(), size.width(), tolerance) << label->text().toStdString();
         EXPECT_NEAR(label->height(), size.height(), 2) << label->text().toStdString();
     }
 }
 
-TEST_F(Board, MenusHoldTheFourCommandsWithoutShortcuts) {
-    const QList<QAction*> menus = form.menuBar()->actions();
-    ASSERT_EQ(menus.size(), 2);
-    EXPECT_EQ(menus[0]->text(), QStringLiteral("ゲーム"));
-    EXPECT_EQ(menus[1]->text(), QStringLiteral("ヘルプ"));
-    EXPECT_EQ(form.game->actions(), (QList<QAction*>{form.start, form.end}));
-    EXPECT_EQ(form.help->actions(), (QList<QAction*>{form.zamut, form.version}));
-    const QStringList captions = {"新規ゲーム", "終了", "ザムトについて", "バージョン"};
-    for (QAction* item : {form.start, form.end, form.zamut, form.version}) {
-        EXPECT_TRUE(captions.contains(item->text())) << item->text().toStdString();
-        EXPECT_TRUE(item->shortcut().isEmpty());
+TEST_F(Board, MenusHoldTheFourCommandsInOrderWithoutShortcuts) {
+    QStringList captions;
+    QList<QAction*> items;
+    for (QAction* menu : form.menuBar()->actions()) {
+        captions << menu->text();
+        for (QAction* item : menu->menu()->actions()) {
+            captions << item->text();
+            items << item;
+            EXPECT_TRUE(item->shortcut().isEmpty());
+        }
     }
+    EXPECT_EQ(captions.join(u'|'), "ゲーム|新規ゲーム|終了|ヘルプ|ザムトについて|バージョン");
+    const Form1::MenuItems& menu = form.menu();
+    EXPECT_EQ(items, (QList<QAction*>{menu.start, menu.end, menu.zamut, menu.version}));
 }
 
 TEST_F(Board, ResizingKeepsEveryControlInPlace) {
@@ -76,7 +81,8 @@ TEST_F(Board, ResizingKeepsEveryControlInPlace) {
     EXPECT_EQ(bigger.pixelColor(bigger.width() - 5, bigger.height() - 5), QColor(0, 128, 0));
     EXPECT_EQ(BoardRect(form.Image(HandImage(9))).topLeft(), QPoint(370, 242));
     form.resize(200, 150);
-    EXPECT_EQ(BoardRect(form.Picture1).topLeft(), QPoint(304, 144)); // outside now, hidden
+    EXPECT_EQ(BoardRect(Named<PictureBox>("Picture1")).topLeft(),
+              QPoint(304, 144)); // outside now, hidden
 }
 
 } // namespace

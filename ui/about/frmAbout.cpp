@@ -1,21 +1,16 @@
 #include "ui/about/frmAbout.h"
 
+#include "platform/SkipTaskbar.h"
 #include "ui/widgets/GameFont.h"
 #include "ui/widgets/PixelImage.h"
 #include "ui/widgets/WrappingText.h"
 
 #include <QFrame>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 
-#include <xcb/xcb.h>
-
-#include <cstdlib>
-#include <cstring>
-#include <memory>
 #include <utility>
 
 namespace zamut {
@@ -23,16 +18,16 @@ namespace zamut {
 namespace {
 
 // The values the author fills in; the layout fixes only where they stand.
-const QString kAuthor = QStringLiteral("ザムト開発チーム");
+const QString Author = QStringLiteral("ザムト開発チーム");
 // The copyright line stands above the author's name, which completes it.
-const QString kCopyright = QStringLiteral("Copyright (C) 2026");
-const QString kEmail = QStringLiteral("zamut@example.org");
-const QString kWebPage = QStringLiteral("https://example.org/zamut/");
+const QString Copyright = QStringLiteral("Copyright (C) 2026");
+const QString Email = QStringLiteral("zamut@example.org");
+const QString WebPage = QStringLiteral("https://example.org/zamut/");
 
 // The window's default font, 9 points at 96 dpi.
-constexpr int kDefaultFontPixels = 12;
-// "ＭＳ Ｐゴシック" 14.25 pt bold.
-constexpr int kTitleFontPixels = 19;
+constexpr int DefaultFontPixels = 12;
+// The title's 14.25 points at 96 dpi.
+constexpr int TitleFontPixels = 19;
 
 QLabel* AutoSizeLabel(QWidget* parent, const char* name, const QString& text, QPoint topLeft) {
     auto* label = new QLabel(text, parent);
@@ -52,31 +47,6 @@ QLabel* WrappingLabel(QWidget* parent, const char* name, const QString& text, QR
     return label;
 }
 
-// X11 has no window style for "not in the taskbar" short of a tool window,
-// which would end the program with the main window; the EWMH state does it.
-// A window manager drops _NET_WM_STATE when a window is withdrawn, so this is
-// written again before every map.
-void SkipTaskbar(WId window) {
-    // Qt answers the X11 interface on every platform; only xcb has a connection.
-    if (QGuiApplication::platformName() != QLatin1String("xcb")) {
-        return;
-    }
-    xcb_connection_t* connection =
-        qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
-    const auto atom = [connection](const char* name) {
-        const xcb_intern_atom_cookie_t cookie =
-            xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name);
-        const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
-            xcb_intern_atom_reply(connection, cookie, nullptr), &std::free);
-        return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-    };
-    const xcb_atom_t state = atom("_NET_WM_STATE");
-    const xcb_atom_t skipTaskbar = atom("_NET_WM_STATE_SKIP_TASKBAR");
-    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window), state,
-                        XCB_ATOM_ATOM, 32, 1, &skipTaskbar);
-    xcb_flush(connection);
-}
-
 } // namespace
 
 // A plain top-level window rather than a dialog-type one: on X11 a dialog is
@@ -86,12 +56,12 @@ frmAbout::frmAbout(QString applicationTitle, QPixmap iconPicture)
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       applicationTitle_(std::move(applicationTitle)) {
     setObjectName(QStringLiteral("frmAbout"));
-    setFixedSize(kClientGeometry.size());
-    setFont(GameFont(kDefaultFontPixels));
+    setFixedSize(ClientGeometry.size());
+    setFont(GameFont(DefaultFontPixels));
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
 
-    // Default 3-D picture-box border, two pixels, around the picture's own size.
+    // A sunken two-pixel border around the picture's own size.
     picIcon = new QFrame(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
@@ -103,16 +73,17 @@ frmAbout::frmAbout(QString applicationTitle, QPixmap iconPicture)
         QRect(QPoint(16, 16), picture->sizeHint() + QSize(2 * border, 2 * border)));
 
     Label1 = AutoSizeLabel(this, "Label1", QStringLiteral("ザムト"), QPoint(152, 8));
-    Label1->setFont(GameFont(kTitleFontPixels, true));
+    Label1->setFont(GameFont(TitleFontPixels, true));
     Label1->setAlignment(Qt::AlignCenter);
     Label1->adjustSize();
+    // The window's own fixed text, independent of the project's version.
     Label2 = AutoSizeLabel(this, "Label2", QStringLiteral("Version 1.0.4"), QPoint(144, 40));
-    Label3 = AutoSizeLabel(this, "Label3", kCopyright, QPoint(120, 56));
-    Label4 = AutoSizeLabel(this, "Label4", kAuthor, QPoint(160, 72));
+    Label3 = AutoSizeLabel(this, "Label3", Copyright, QPoint(120, 56));
+    Label4 = AutoSizeLabel(this, "Label4", Author, QPoint(160, 72));
 
     lblDescription = WrappingLabel(this, "lblDescription",
                                    QStringLiteral("ご意見、苦情等は下記アドレスまでE-mail:") +
-                                       kEmail + QChar(0x3000) + kWebPage + QChar(0x3000),
+                                       Email + QChar(0x3000) + WebPage + QChar(0x3000),
                                    QRect(56, 104, 259, 46));
     lblDisclaimer = WrappingLabel(
         this, "lblDisclaimer",
@@ -137,7 +108,7 @@ void frmAbout::ShowModeless() {
     }
     Load();
     SkipTaskbar(winId());
-    setGeometry(kClientGeometry); // a dialog would otherwise centre itself
+    setGeometry(ClientGeometry); // a dialog would otherwise centre itself
     show();
 }
 

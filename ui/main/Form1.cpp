@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 
 namespace zamut {
@@ -78,20 +79,15 @@ QString ImageName(ImageId id, CardPicture picture) {
     return {};
 }
 
-std::size_t SlotIndex(std::int32_t slot) {
-    if (slot < 1 || slot > 9) {
-        throw std::out_of_range("board image slot outside 1..9");
-    }
-    return static_cast<std::size_t>(slot - 1);
-}
-
 } // namespace
 
-Form1::Form1(RandomGenerator& generator, Commands commands)
+Form1::Form1(RandomGenerator& generator, std::unique_ptr<HelpLauncher> helpLauncher,
+             Commands commands)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                Qt::WindowCloseButtonHint),
-      dlgCommonDialog(this), generator_(generator), commands_(std::move(commands)) {
+      generator_(generator), commands_(std::move(commands)),
+      dlgCommonDialog(std::move(helpLauncher), this) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("ザムト"));
     for (std::size_t k = 0; k < Image1.size(); ++k) {
@@ -109,12 +105,12 @@ void Form1::BuildMenus() {
         item->setObjectName(QLatin1String(name));
         return item;
     };
-    game = named(menuBar()->addMenu(QStringLiteral("ゲーム")), "game");
-    start = named(game->addAction(QStringLiteral("新規ゲーム")), "start");
-    end = named(game->addAction(QStringLiteral("終了")), "end");
-    help = named(menuBar()->addMenu(QStringLiteral("ヘルプ")), "help");
-    zamut = named(help->addAction(QStringLiteral("ザムトについて")), "zamut");
-    version = named(help->addAction(QStringLiteral("バージョン")), "version");
+    QMenu* game = named(menuBar()->addMenu(QStringLiteral("ゲーム")), "game");
+    menu_.start = named(game->addAction(QStringLiteral("新規ゲーム")), "start");
+    menu_.end = named(game->addAction(QStringLiteral("終了")), "end");
+    QMenu* help = named(menuBar()->addMenu(QStringLiteral("ヘルプ")), "help");
+    menu_.zamut = named(help->addAction(QStringLiteral("ザムトについて")), "zamut");
+    menu_.version = named(help->addAction(QStringLiteral("バージョン")), "version");
 }
 
 void Form1::BuildBoard() {
@@ -132,7 +128,7 @@ void Form1::BuildBoard() {
     const LabelLook bold{GameFont(16, true), face, faceText};
     const LabelLook centred{GameFont(16), face, faceText, Qt::AlignCenter};
 
-    for (int n = 1; n <= 9; ++n) {
+    for (int n = 1; n <= RoundCount; ++n) {
         const int left = Px(960 + 600 * (n - 1));
         const auto at = static_cast<std::size_t>(n - 1);
         Image4x[at] =
@@ -165,14 +161,14 @@ void Form1::BuildBoard() {
     QPalette hand = green;
     hand.setColor(QPalette::WindowText, Qt::white);
     Picture2->setPalette(hand);
-    for (int v = 1; v <= 9; ++v) {
+    for (int v = 1; v <= HighestCard; ++v) {
         const auto at = static_cast<std::size_t>(v - 1);
         Image2x[at] = AddImage(Picture2->client(), QStringLiteral("Image2%1").arg(v),
                                {Px(120 + 600 * (v - 1)), Px(120)}, Image1[at + 1]);
         Image2x[at]->setEnabled(false);
     }
 
-    for (int slot = 1; slot <= 9; ++slot) {
+    for (int slot = 1; slot <= RoundCount; ++slot) {
         const auto picture = static_cast<CardPicture>(slot);
         Image(HandImage(slot))->setAccessibleName(ImageName(HandImage(slot), picture));
         Image(PlayerRowImage(slot))
@@ -186,7 +182,7 @@ void Form1::BuildBoard() {
 }
 
 PixelImage* Form1::Image(ImageId id) const {
-    const std::size_t at = SlotIndex(id.slot);
+    const std::size_t at = RoundIndex(id.slot);
     switch (id.row) {
     case ImageRow::Hand:
         return Image2x[at];
@@ -210,9 +206,13 @@ QLabel* Form1::Label(LabelId id) const {
     throw std::out_of_range("unknown board label");
 }
 
+const QPixmap& Form1::Picture(CardPicture picture) const {
+    return Image1.at(static_cast<std::size_t>(picture));
+}
+
 void Form1::ShowCardPicture(ImageId image, CardPicture picture) {
     PixelImage* target = Image(image);
-    target->setPicture(Image1.at(static_cast<std::size_t>(picture)));
+    target->setPicture(Picture(picture));
     target->setAccessibleName(ImageName(image, picture));
 }
 
@@ -255,11 +255,11 @@ void Form1::PlaceRoundCaption() {
 }
 
 void Form1::NewGameCommand() {
-    NewGame(state, *this, generator_);
+    NewGame(state_, *this, generator_);
 }
 
 void Form1::PlayCardCommand(CardValue card) {
-    PlayCard(state, *this, card);
+    PlayCard(state_, *this, card);
 }
 
 void Form1::ExitCommand() {

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 
 class QAction;
 class QLabel;
@@ -28,7 +29,9 @@ public:
         std::function<void()> showAbout; // shows the one About window
     };
 
-    Form1(RandomGenerator& generator, Commands commands);
+    // The launcher starts the help engine for the help command.
+    Form1(RandomGenerator& generator, std::unique_ptr<HelpLauncher> helpLauncher,
+          Commands commands);
 
     // Menu commands.
     void NewGameCommand();
@@ -43,36 +46,19 @@ public:
     void SetCardEnabled(ImageId handImage, bool on) override;
     void SetCaption(LabelId label, std::string_view text) override;
 
+    // What the wiring and the tests may look at; only the commands change it.
+    struct MenuItems {
+        QAction* start;
+        QAction* end;
+        QAction* zamut;
+        QAction* version;
+    };
+    const MatchState& state() const { return state_; }
+    const MenuItems& menu() const { return menu_; }
     PixelImage* Image(ImageId id) const;
     QLabel* Label(LabelId id) const;
-
-    MatchState state;
-    // Serves the help command only.
-    CommonDialog dlgCommonDialog;
-
-    // The ten card pictures, shared by every image that shows one.
-    std::array<QPixmap, 10> Image1;
-
-    QMenu* game;
-    QAction* start;
-    QAction* end;
-    QMenu* help;
-    QAction* zamut;
-    QAction* version;
-
-    std::array<PixelImage*, 9> Image2x; // Image21..Image29: the hand, card v at v - 1
-    std::array<PixelImage*, 9> Image3x; // Image31..Image39: the player's row, round n at n - 1
-    std::array<PixelImage*, 9> Image4x; // Image41..Image49: the computer's row
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Label3;
-    QLabel* Label4;
-    QLabel* Label5;
-    QLabel* Label6;
-    QLabel* Label7;
-    QLabel* Label8;
-    PictureBox* Picture1;
-    PictureBox* Picture2;
+    // One of the ten card pictures of Image1.
+    const QPixmap& Picture(CardPicture picture) const;
 
 private:
     void BuildMenus();
@@ -81,6 +67,26 @@ private:
 
     RandomGenerator& generator_;
     Commands commands_;
+    MatchState state_;
+    // Serves the help command only.
+    CommonDialog dlgCommonDialog;
+    // The ten card pictures, shared by every image that shows one.
+    std::array<QPixmap, 10> Image1;
+    MenuItems menu_{};
+
+    std::array<PixelImage*, 9> Image2x{}; // Image21..Image29: the hand, card v at v - 1
+    std::array<PixelImage*, 9> Image3x{}; // Image31..Image39: the player's row, round n at n - 1
+    std::array<PixelImage*, 9> Image4x{}; // Image41..Image49: the computer's row
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label7 = nullptr;
+    QLabel* Label8 = nullptr;
+    PictureBox* Picture1 = nullptr;
+    PictureBox* Picture2 = nullptr;
 };
 
 } // namespace zamut

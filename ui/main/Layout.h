@@ -4,7 +4,7 @@
 
 namespace zamut {
 
-// The board is designed in twips, 15 to a pixel at 96 dots per inch; Qt's
+// Board positions are written in twips, 15 to a pixel at 96 dots per inch; Qt's
 // device-independent pixels are those 96-dpi pixels.
 constexpr int Px(int twips) {
     return twips / 15;

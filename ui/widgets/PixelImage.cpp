@@ -5,10 +5,9 @@
 
 namespace zamut {
 
-PixelImage::PixelImage(QWidget* parent) : QWidget(parent) {
-    setFocusPolicy(Qt::NoFocus);
-    setAttribute(Qt::WA_TranslucentBackground); // transparent corners show what lies behind
-}
+// A child widget paints over its parent's background, so the transparent
+// corners of a picture show what lies behind without any attribute.
+PixelImage::PixelImage(QWidget* parent) : QWidget(parent) {}
 
 void PixelImage::setPicture(const QPixmap& picture) {
     picture_ = picture;

@@ -18,7 +18,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QStringList lines(int width) const;
+    QStringList Lines(int width) const;
 };
 
 } // namespace zamut
