@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # ./run.sh        install what playing needs, configure, build and start the game
 # ./run.sh test   install what testing needs too, then build and run every test
-# (developers: ./run.sh asan, ./run.sh deb, ./run.sh screenshot [file.png])
+# ./run.sh windows   cross-build the Windows program into build/windows/dist/
+# (developers: ./run.sh asan, ./run.sh deb, ./run.sh screenshot [file.png], ./run.sh wine,
+#  ./run.sh screenshot-wine [file.png])
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -11,6 +13,8 @@ play_packages=(
     qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libxcb1-dev libxkbcommon-dev
     fonts-monapo
 )
+# What cross-building the Windows program needs.
+windows_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix zip)
 # Everything the tests, benchmarks and packaging need on top of that.
 test_packages=(
     "${play_packages[@]}"
@@ -20,6 +24,7 @@ test_packages=(
     xvfb x11-utils imagemagick
     desktop-file-utils appstream binutils-mingw-w64-x86-64 valgrind
     debootstrap
+    "${windows_packages[@]}" googletest wine wine64 fonts-wine xdotool
 )
 # Building and checking the Debian package: these, then its Build-Depends.
 deb_packages=(build-essential dpkg-dev debhelper devscripts lintian desktop-file-utils appstream)
@@ -58,6 +63,15 @@ build() {
     cmake --build --preset "$preset"
 }
 
+# The Windows program as it is handed out: a folder and its zip.
+package_windows() {
+    local dist=build/windows/dist
+    rm -rf "$dist"
+    cmake --install build/windows --strip --prefix "$dist/ザムト"
+    (cd "$dist" && LC_ALL=C.UTF-8 zip -qr ザムト.zip ザムト)
+    echo "$dist/ザムト/ and $dist/ザムト.zip"
+}
+
 has_display() {
     [ -n "${WAYLAND_DISPLAY:-}" ] && return 0
     [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1
@@ -79,6 +93,8 @@ test)
     install_missing "${test_packages[@]}"
     build default ON
     ctest --preset default -j "$(nproc)"
+    build windows ON
+    ctest --preset windows -j "$(nproc)"
     ;;
 asan)
     install_missing "${test_packages[@]}"
@@ -105,6 +121,20 @@ deb)
     tests/packaging/deb.sh "build/deb/zamut_${version}_$(dpkg --print-architecture).changes" \
         org.example.zamut
     ;;
+windows)
+    install_missing "${windows_packages[@]}"
+    build windows OFF
+    package_windows
+    ;;
+wine)
+    install_missing "${windows_packages[@]}" wine wine64 fonts-wine fonts-monapo
+    build windows OFF
+    package_windows
+    has_display || { echo "ザムト needs a graphical display (DISPLAY)." >&2; exit 1; }
+    # A prefix of its own, apart from the tests', on the developer's display.
+    exec env ZAMUT_WINE_DIR=build/windows/wine-play ZAMUT_WINE_DISPLAY="$DISPLAY" \
+        windows/wine.sh "build/windows/dist/ザムト/ザムト.exe"
+    ;;
 screenshot)
     # The board as a player first sees it, on a virtual X server.
     install_missing "${test_packages[@]}"
@@ -125,8 +155,26 @@ screenshot)
     kill "$pid"
     echo "$out"
     ;;
+screenshot-wine)
+    # The Windows board as a player first sees it, under Wine on a private X server.
+    install_missing "${test_packages[@]}"
+    build windows OFF
+    package_windows
+    out=$(realpath -m "${2:-zamut-wine.png}")
+    export ZAMUT_WINE_DIR=build/windows/wine-shot
+    windows/wine.sh "build/windows/dist/ザムト/ザムト.exe" &
+    for _ in $(seq 600); do
+        [ -s "$ZAMUT_WINE_DIR/display" ] && id=$(DISPLAY=":$(cat "$ZAMUT_WINE_DIR/display")" \
+            xdotool search --onlyvisible --name '^ザムト$' 2>/dev/null | head -1) && [ -n "$id" ] && break
+        sleep 0.1
+    done
+    sleep 1
+    DISPLAY=":$(cat "$ZAMUT_WINE_DIR/display")" import -window "$id" "$out"
+    windows/wine.sh --stop
+    echo "$out"
+    ;;
 *)
-    echo "usage: ./run.sh [test|asan|deb|screenshot [file.png]]" >&2
+    echo "usage: ./run.sh [test|windows|wine|asan|deb|screenshot [file.png]|screenshot-wine [file.png]]" >&2
     exit 2
     ;;
 esac

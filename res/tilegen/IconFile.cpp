@@ -84,15 +84,4 @@ QByteArray IconFileBytes(const QImage& picture) {
     return out + mask;
 }
 
-std::optional<IconResources> SplitIconResources(const QByteArray& file, quint16 imageId) {
-    const QByteArray entry = DirectoryHeader() + DirectoryFields();
-    constexpr int ImageOffset = FileHeaderSize + FileEntrySize;
-    if (file.size() != ImageOffset + ImageSize || !file.startsWith(entry) ||
-        qFromLittleEndian<quint32>(file.constData() + entry.size()) != ImageOffset)
-        return std::nullopt;
-    IconResources resources{file.mid(ImageOffset), entry};
-    Put<quint16>(resources.group, imageId);
-    return resources;
-}
-
 } // namespace zamut

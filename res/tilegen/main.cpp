@@ -7,6 +7,7 @@
 
 #include "res/tilegen/IconFile.h"
 #include "res/tilegen/TilePictures.h"
+#include "res/tilegen/XpmFile.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -39,27 +40,16 @@ bool WritePictures(const QString& folder) {
         std::fprintf(stderr, "tilegen: cannot create folders in %s\n", qPrintable(folder));
         return false;
     }
-    for (int k = 0; k < zamut::CardPictureCount; ++k)
-        if (!Save(zamut::DrawCardPicture(k), dir.filePath(QString("cards/%1.png").arg(k))))
+    for (int k = 0; k < zamut::CardPictureCount; ++k) {
+        const QImage card = zamut::DrawCardPicture(k);
+        const QByteArray name = QByteArray("card") + QByteArray::number(k) + "_xpm";
+        if (!Save(card, dir.filePath(QString("cards/%1.png").arg(k))) ||
+            !Write(zamut::XpmFileBytes(card, name), dir.filePath(QString("cards/%1.xpm").arg(k))))
             return false;
+    }
     const QImage icon = zamut::DrawIconPicture();
     return Save(icon, dir.filePath("icon/zamut.png")) &&
            Write(zamut::IconFileBytes(icon), dir.filePath("icon/zamut.ico"));
-}
-
-// The icon file split into the image and group resources of a resource script.
-bool WriteIconResources(const QString& icoPath, quint16 imageId, const QString& folder) {
-    QFile ico(icoPath);
-    const auto resources = ico.open(QIODevice::ReadOnly)
-                               ? zamut::SplitIconResources(ico.readAll(), imageId)
-                               : std::nullopt;
-    if (!resources) {
-        std::fprintf(stderr, "tilegen: %s is not a one-image icon file\n", qPrintable(icoPath));
-        return false;
-    }
-    const QDir dir(folder);
-    return dir.mkpath(".") && Write(resources->image, dir.filePath("icon-image.bin")) &&
-           Write(resources->group, dir.filePath("icon-group.bin"));
 }
 
 // A picture enlarged by a whole factor, each pixel an exact square block.
@@ -107,13 +97,7 @@ int main(int argc, char* argv[]) {
         "scale", "Enlargement of the contact sheet, or of <picture> into <output>.", "factor", "8");
     const QCommandLineOption enlargeOption(
         "enlarge", "Enlarge the picture file <picture> into <output> (arguments: picture output).");
-    const QCommandLineOption resourcesOption(
-        "icon-resources",
-        "Split the icon file <ico> into icon-image.bin and icon-group.bin in <folder> (arguments: "
-        "ico folder).");
-    const QCommandLineOption imageIdOption("image-id", "Resource identifier of the icon image.",
-                                           "id", "1");
-    parser.addOptions({sheetOption, scaleOption, enlargeOption, resourcesOption, imageIdOption});
+    parser.addOptions({sheetOption, scaleOption, enlargeOption});
     parser.process(app);
 
     bool ok = false;
@@ -125,11 +109,7 @@ int main(int argc, char* argv[]) {
         return Save(ContactSheet(scale), parser.value(sheetOption)) ? 0 : 1;
     if (parser.isSet(enlargeOption) && arguments.size() == 2)
         return Enlarge(arguments[0], scale, arguments[1]) ? 0 : 1;
-    if (parser.isSet(resourcesOption) && arguments.size() == 2) {
-        const auto id = parser.value(imageIdOption).toUShort(&ok);
-        return ok && WriteIconResources(arguments[0], id, arguments[1]) ? 0 : 1;
-    }
-    if (arguments.size() != 1 || parser.isSet(enlargeOption) || parser.isSet(resourcesOption))
+    if (arguments.size() != 1 || parser.isSet(enlargeOption))
         parser.showHelp(1);
     return WritePictures(arguments.constFirst()) ? 0 : 1;
 }

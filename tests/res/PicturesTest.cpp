@@ -2,9 +2,11 @@
 // embedded in a linked program, in their format, all different.
 
 #include "res/tilegen/TilePictures.h"
+#include "res/tilegen/XpmFile.h"
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QImage>
 #include <QSet>
 
@@ -24,8 +26,16 @@ TEST(PictureFiles, AreWhatTheGeneratorDrawsAndAreEmbedded) {
         EXPECT_EQ(Argb(file), Argb(drawn)) << name.toStdString();
         EXPECT_EQ(Argb(QImage(":/" + name)), Argb(file)) << name.toStdString();
     };
-    for (int k = 0; k < zamut::CardPictureCount; ++k)
+    for (int k = 0; k < zamut::CardPictureCount; ++k) {
         check(QString("cards/%1.png").arg(k), zamut::DrawCardPicture(k));
+        // The Windows program's copy, compiled in as XPM.
+        QFile xpm(ZAMUT_RES_DIR + QString("/cards/%1.xpm").arg(k));
+        ASSERT_TRUE(xpm.open(QIODevice::ReadOnly)) << k;
+        EXPECT_EQ(xpm.readAll(),
+                  zamut::XpmFileBytes(QImage(ZAMUT_RES_DIR + QString("/cards/%1.png").arg(k)),
+                                      "card" + QByteArray::number(k) + "_xpm"))
+            << k;
+    }
     check("icon/zamut.png", zamut::DrawIconPicture());
 }
 

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: MIT
+// The About window of the Windows program.
+#pragma once
+
+#include "windows/widgets/ImageControl.h"
+#include "windows/widgets/LabelControl.h"
+#include "windows/widgets/PictureBox.h"
+#include "windows/widgets/Window.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace zamut::win {
+
+// The fixed About window. One instance lives for the whole run; its window is
+// loaded (caption set, placed, shown) and unloaded any number of times.
+class frmAbout final : public Window {
+public:
+    // Where the client area's top-left corner opens on the screen, and its size.
+    static constexpr RECT ClientArea{156, 129, 156 + 382, 129 + 237};
+
+    // applicationTitle goes into the caption; iconPicture is card picture 9.
+    // owner: a hidden window, so the About window is owned by none of the
+    // game's windows and stays out of the taskbar. Every unload is reported.
+    frmAbout(std::wstring applicationTitle, const Picture& iconPicture, HWND owner,
+             std::function<void()> unloaded);
+    ~frmAbout() override;
+
+    // The About command: loads and shows the window if it is not open,
+    // otherwise brings the open window to the front without loading it again.
+    void ShowModeless();
+    bool IsLoaded() const { return hwnd() != nullptr; }
+    // Gives Enter and Esc to cmdOK, as the default and cancel button.
+    bool PreTranslateMessage(MSG& message);
+
+    std::unique_ptr<PictureBox> picIcon;
+    std::unique_ptr<LabelControl> Label1, Label2, Label3, Label4, lblDescription, lblDisclaimer;
+    HWND cmdOK = nullptr;
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void Load();
+    void BuildControls();
+
+    const std::wstring applicationTitle_;
+    const Picture& iconPicture_;
+    HWND owner_;
+    std::function<void()> unloaded_;
+    std::unique_ptr<ImageControl> icon_;
+    HFONT font_;
+    HFONT titleFont_;
+};
+
+} // namespace zamut::win

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+// The wiring of the Windows program's windows and their lifetime.
+
+#include "windows/app/Game.h"
+
+#include "app/AppInfo.h"
+
+namespace zamut::win {
+
+Game::Game(RandomGenerator& generator, HICON icon, BoardScale scale, Lifetime lifetime)
+    : lifetime_(std::move(lifetime)),
+      hiddenOwner_(CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                   GetModuleHandleW(nullptr), nullptr)),
+      form_(generator,
+            Form1::Commands{
+                .showAbout = [this] { ShowAbout(); },
+                .exit = [this] { lifetime_.exit(); },
+                .closed = [this] { WindowClosed(); },
+            },
+            icon, scale) {}
+
+Game::~Game() {
+    about_.reset();
+    DestroyWindow(hiddenOwner_);
+}
+
+void Game::ShowAbout() {
+    if (!about_) {
+        about_ = std::make_unique<frmAbout>(Widen(AppInfo.Title), form_.Image1[9], hiddenOwner_,
+                                            [this] { WindowClosed(); });
+    }
+    if (!about_->IsLoaded()) {
+        ++openWindows_;
+    }
+    about_->ShowModeless();
+}
+
+bool Game::PreTranslateMessage(MSG& message) {
+    return about_ && about_->PreTranslateMessage(message);
+}
+
+void Game::WindowClosed() {
+    if (--openWindows_ == 0) {
+        lifetime_.onLastWindowClosed();
+    }
+}
+
+} // namespace zamut::win

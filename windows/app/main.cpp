@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: MIT
+// ザムト.exe: shows the board and serves window events until the application ends.
+
+#include "app/AppInfo.h"
+#include "windows/app/Game.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+    // No manifest: the program asks for real pixels here and scales itself.
+    SetProcessDPIAware();
+    zamut::win::SetFailureTitle(zamut::win::Widen(zamut::AppInfo.Title));
+    const HDC screen = GetDC(nullptr);
+    const zamut::win::BoardScale scale{GetDeviceCaps(screen, LOGPIXELSY)};
+    ReleaseDC(nullptr, screen);
+
+    zamut::ClockMixedGenerator generator;
+    zamut::win::Game game(generator, LoadIconW(instance, MAKEINTRESOURCEW(1)), scale,
+                          {.onLastWindowClosed = [] { PostQuitMessage(0); },
+                           // At once: no close messages, nothing to save.
+                           .exit = [] { ExitProcess(0); }});
+    ShowWindow(game.board().hwnd(), show);
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (game.PreTranslateMessage(message)) {
+            continue;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}

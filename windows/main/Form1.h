@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: MIT
+// The board window of the Windows program.
+#pragma once
+
+#include "engine/BoardView.h"
+#include "engine/MatchState.h"
+#include "engine/Random.h"
+#include "windows/help/CommonDialog.h"
+#include "windows/widgets/ImageControl.h"
+#include "windows/widgets/LabelControl.h"
+#include "windows/widgets/Picture.h"
+#include "windows/widgets/PictureBox.h"
+#include "windows/widgets/Window.h"
+
+#include <array>
+#include <functional>
+#include <memory>
+
+namespace zamut::win {
+
+// The board is designed in twips, 1440 to the inch. At any DPI it keeps those
+// proportions; the pictures are enlarged by the whole factor that fits
+// (2 at 192 dpi, 1 up to 191), so they stay crisp.
+struct BoardScale {
+    int dpi = 96;
+    int Px(int twips) const { return MulDiv(twips, dpi, 1440); }
+    int PictureFactor() const { return dpi >= 192 ? dpi / 96 : 1; }
+};
+
+// The board: shows the match through BoardView and runs the menu commands.
+class Form1 final : public Window, public BoardView {
+public:
+    // What the window needs from the application.
+    struct Commands {
+        std::function<void()> showAbout; // shows the one About window
+        std::function<void()> exit;      // ends the application at once
+        std::function<void()> closed;    // the window has closed
+    };
+
+    // Menu items, by their command identifiers.
+    static constexpr WORD start = 101;
+    static constexpr WORD end = 102;
+    static constexpr WORD zamut = 103;
+    static constexpr WORD version = 104;
+    // Image2v, Image3n and Image4n have the control identifiers 2v, 3n and 4n.
+    static int ControlId(ImageId image) { return 10 * static_cast<int>(image.row) + image.slot; }
+
+    Form1(RandomGenerator& generator, Commands commands, HICON icon, BoardScale scale);
+    ~Form1() override;
+
+    // Menu commands.
+    void NewGameCommand();
+    void ExitCommand();
+    void HelpCommand();
+    void VersionCommand();
+    // A click on the hand image of `card`.
+    void PlayCardCommand(CardValue card);
+
+    // BoardView
+    void ShowCardPicture(ImageId image, CardPicture picture) override;
+    void SetCardEnabled(ImageId handImage, bool on) override;
+    void SetCaption(LabelId label, std::string_view text) override;
+
+    ImageControl& Image(ImageId id) const;
+    LabelControl& Label(LabelId id) const;
+
+    MatchState state;
+    // Serves the help command only.
+    CommonDialog dlgCommonDialog;
+    // The ten card pictures, shared by every image that shows one.
+    std::array<Picture, 10> Image1;
+
+    HMENU game = nullptr;
+    HMENU help = nullptr;
+
+    std::array<std::unique_ptr<ImageControl>, 9> Image2x; // the hand, card v at v - 1
+    std::array<std::unique_ptr<ImageControl>, 9> Image3x; // the player's row, round n at n - 1
+    std::array<std::unique_ptr<ImageControl>, 9> Image4x; // the computer's row
+    std::unique_ptr<LabelControl> Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8;
+    std::unique_ptr<PictureBox> Picture1, Picture2;
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void BuildMenus();
+    void BuildBoard();
+
+    RandomGenerator& generator_;
+    Commands commands_;
+    BoardScale scale_;
+    HFONT regular_;
+    HFONT bold_;
+    HFONT captionFont_;
+};
+
+} // namespace zamut::win

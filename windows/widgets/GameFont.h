@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: MIT
+// The game's Japanese proportional font.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace zamut::win {
+
+// "ＭＳ Ｐゴシック" by that face name where it is installed (or substituted),
+// else the closest Japanese proportional interface font installed.
+std::wstring GameFontFace();
+
+// The font at a height in pixels; the caller owns it.
+HFONT CreateGameFont(int pixelHeight, bool bold);
+
+} // namespace zamut::win

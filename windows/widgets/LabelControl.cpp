@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: MIT
+// Sizing and drawing of an auto-size label.
+
+#include "windows/widgets/LabelControl.h"
+
+#include "textlayout/LineBreak.h"
+
+namespace zamut::win {
+
+namespace {
+constexpr wchar_t ClassName[] = L"ZamutLabel";
+}
+
+LabelControl::LabelControl(HWND parent, POINT topLeft, std::wstring text, const LabelLook& look)
+    : look_(look) {
+    RegisterClassOnce(ClassName, nullptr);
+    Create(ClassName, 0, WS_CHILD | WS_CLIPSIBLINGS, {topLeft.x, topLeft.y, topLeft.x, topLeft.y},
+           parent, nullptr);
+    SetText(std::move(text));
+}
+
+SIZE LabelControl::TextSize(std::wstring_view run) const {
+    SIZE size{0, 0};
+    const HDC dc = GetDC(hwnd());
+    const HGDIOBJ old = SelectObject(dc, look_.font);
+    GetTextExtentPoint32W(dc, run.data(), static_cast<int>(run.size()), &size);
+    SelectObject(dc, old);
+    ReleaseDC(hwnd(), dc);
+    return size;
+}
+
+void LabelControl::SetText(std::wstring text) {
+    text_ = std::move(text);
+    RECT place;
+    GetWindowRect(hwnd(), &place);
+    MapWindowPoints(nullptr, GetParent(hwnd()), reinterpret_cast<POINT*>(&place), 1);
+    Place({place.left, place.top});
+}
+
+void LabelControl::Place(POINT topLeft, int wrapWidth) {
+    SIZE size = TextSize();
+    lines_.assign(1, text_);
+    if (wrapWidth > 0) {
+        // wchar_t is UTF-16 on Windows, as the line-breaking rules count.
+        const std::u16string_view text(reinterpret_cast<const char16_t*>(text_.data()),
+                                       text_.size());
+        lines_.clear();
+        for (const std::u16string_view line :
+             BreakLines(text, wrapWidth, [this](std::u16string_view run) {
+                 return static_cast<int>(
+                     TextSize({reinterpret_cast<const wchar_t*>(run.data()), run.size()}).cx);
+             })) {
+            lines_.emplace_back(reinterpret_cast<const wchar_t*>(line.data()), line.size());
+        }
+        size = {wrapWidth, size.cy * static_cast<LONG>(lines_.size())};
+    }
+    SetWindowPos(hwnd(), nullptr, topLeft.x, topLeft.y, size.cx, size.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    ShowWindow(hwnd(), text_.empty() ? SW_HIDE : SW_SHOWNA);
+    InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+LRESULT LabelControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT:
+        return Paint([this](HDC dc) {
+            RECT area;
+            GetClientRect(hwnd(), &area);
+            const HBRUSH background = CreateSolidBrush(look_.background);
+            FillRect(dc, &area, background);
+            DeleteObject(background);
+            const HGDIOBJ old = SelectObject(dc, look_.font);
+            SetBkMode(dc, TRANSPARENT);
+            SetTextColor(dc, look_.text);
+            const LONG lineHeight =
+                lines_.empty() ? 0 : area.bottom / static_cast<LONG>(lines_.size());
+            for (const std::wstring_view line : lines_) {
+                area.bottom = area.top + lineHeight;
+                DrawTextW(dc, line.data(), static_cast<int>(line.size()), &area,
+                          DT_SINGLELINE | DT_NOPREFIX | DT_VCENTER |
+                              (look_.centred ? DT_CENTER : 0));
+                area.top = area.bottom;
+            }
+            SelectObject(dc, old);
+        });
+    default:
+        return Window::HandleMessage(message, wParam, lParam);
+    }
+}
+
+} // namespace zamut::win

@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: MIT
+// An opaque label that sizes itself to its text from a fixed top-left corner,
+// or wraps it inside a given width.
+#pragma once
+
+#include "windows/widgets/Window.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zamut::win {
+
+struct LabelLook {
+    HFONT font; // shared, owned by the window
+    COLORREF background;
+    COLORREF text;
+    bool centred = false;
+};
+
+class LabelControl final : public Window {
+public:
+    LabelControl(HWND parent, POINT topLeft, std::wstring text, const LabelLook& look);
+
+    // Resizes to the new text on one line, keeping the left and top edges. A
+    // label without text is hidden: it would show nothing.
+    void SetText(std::wstring text);
+    // Moves the label; with a wrap width its text breaks into lines no wider
+    // than that where Japanese text may break, else it stays on one line.
+    void Place(POINT topLeft, int wrapWidth = 0);
+    const std::wstring& text() const { return text_; }
+    // The size a run of the text needs in the label's font.
+    SIZE TextSize(std::wstring_view run) const;
+    SIZE TextSize() const { return TextSize(text_); }
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    std::wstring text_;
+    std::vector<std::wstring_view> lines_; // views into text_
+    LabelLook look_;
+};
+
+} // namespace zamut::win

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: MIT
+// The board's picture boxes.
+
+#include "windows/widgets/PictureBox.h"
+
+namespace zamut::win {
+
+namespace {
+constexpr wchar_t ClassName[] = L"ZamutPictureBox";
+}
+
+PictureBox::PictureBox(HWND parent, const RECT& outer, COLORREF background)
+    : background_(CreateSolidBrush(background)) {
+    RegisterClassOnce(ClassName, nullptr);
+    Create(ClassName, WS_EX_CLIENTEDGE, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, outer, parent,
+           nullptr);
+}
+
+PictureBox::~PictureBox() {
+    DeleteObject(background_);
+}
+
+LRESULT PictureBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_ERASEBKGND: {
+        RECT area;
+        GetClientRect(hwnd(), &area);
+        FillRect(reinterpret_cast<HDC>(wParam), &area, background_);
+        return 1;
+    }
+    case WM_COMMAND:
+        return SendMessageW(GetParent(hwnd()), message, wParam, lParam);
+    default:
+        return Window::HandleMessage(message, wParam, lParam);
+    }
+}
+
+} // namespace zamut::win

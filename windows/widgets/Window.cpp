@@ -1,0 +1,124 @@
+// SPDX-License-Identifier: MIT
+// The guarded window procedure shared by every window of the game.
+
+#include "windows/widgets/Window.h"
+
+#include <exception>
+#include <stdexcept>
+
+namespace zamut::win {
+
+namespace {
+
+std::wstring& FailureTitle() {
+    static std::wstring title;
+    return title;
+}
+
+} // namespace
+
+std::wstring Widen(std::string_view utf8) {
+    if (utf8.empty()) {
+        return {};
+    }
+    const int size = static_cast<int>(utf8.size());
+    const int length =
+        MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), size, nullptr, 0);
+    if (length <= 0) {
+        throw std::invalid_argument("text is not UTF-8");
+    }
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), size, wide.data(), length);
+    return wide;
+}
+
+void SetFailureTitle(std::wstring title) {
+    FailureTitle() = std::move(title);
+}
+
+void ReportFatalErrorAndExit(std::string_view what) {
+    std::wstring detail;
+    try {
+        detail = Widen(what);
+    } catch (const std::exception&) {
+        detail = L"unknown error";
+    }
+    const std::wstring text = L"予期しないエラーが発生したため、終了します。\n\n" + detail;
+    MessageBoxW(nullptr, text.c_str(), FailureTitle().c_str(), MB_OK | MB_ICONERROR);
+    ExitProcess(1);
+}
+
+Window::~Window() {
+    if (hwnd_ != nullptr && (GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_CHILD) == 0) {
+        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+        DestroyWindow(hwnd_);
+    }
+}
+
+void Window::RegisterClassOnce(const wchar_t* name, HBRUSH background, HICON icon) {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSEXW existing{};
+    existing.cbSize = sizeof existing;
+    if (GetClassInfoExW(instance, name, &existing)) {
+        return;
+    }
+    WNDCLASSEXW cls{};
+    cls.cbSize = sizeof cls;
+    cls.lpfnWndProc = Procedure;
+    cls.hInstance = instance;
+    cls.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    cls.hbrBackground = background;
+    cls.hIcon = icon;
+    cls.lpszClassName = name;
+    if (RegisterClassExW(&cls) == 0) {
+        throw std::runtime_error("RegisterClassExW failed");
+    }
+}
+
+void Window::Create(const wchar_t* className, DWORD exStyle, DWORD style, const RECT& outer,
+                    HWND parent, HMENU menuOrId, const wchar_t* title) {
+    CreateWindowExW(exStyle, className, title, style, outer.left, outer.top,
+                    outer.right - outer.left, outer.bottom - outer.top, parent, menuOrId,
+                    GetModuleHandleW(nullptr), this);
+    if (hwnd_ == nullptr) {
+        throw std::runtime_error("CreateWindowExW failed");
+    }
+}
+
+LRESULT Window::Paint(const std::function<void(HDC)>& draw) {
+    PAINTSTRUCT paint;
+    draw(BeginPaint(hwnd_, &paint));
+    EndPaint(hwnd_, &paint);
+    return 0;
+}
+
+LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    try {
+        if (message == WM_NCCREATE) {
+            auto* window =
+                static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+            window->hwnd_ = hwnd;
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
+        }
+        auto* window = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+        if (window == nullptr) {
+            return DefWindowProcW(hwnd, message, wParam, lParam);
+        }
+        const LRESULT result = window->HandleMessage(message, wParam, lParam);
+        if (message == WM_NCDESTROY) {
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+            window->hwnd_ = nullptr;
+        }
+        return result;
+    } catch (const std::exception& error) {
+        ReportFatalErrorAndExit(error.what());
+    } catch (...) {
+        ReportFatalErrorAndExit("unknown error");
+    }
+}
+
+} // namespace zamut::win

@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: MIT
+// A window of the game: a C++ object behind one HWND, its procedure guarded.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace zamut::win {
+
+// UTF-8 text as the UTF-16 the system's wide functions take.
+std::wstring Widen(std::string_view utf8);
+
+// The title of the standard error box that ends the program on a failure.
+void SetFailureTitle(std::wstring title);
+
+// The standard error box, then the process ends with status 1.
+[[noreturn]] void ReportFatalErrorAndExit(std::string_view what);
+
+class Window {
+public:
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    HWND hwnd() const { return hwnd_; }
+
+protected:
+    Window() = default;
+    // The system destroys child windows with their parent; a top-level
+    // window that is still open is destroyed here.
+    virtual ~Window();
+
+    // Registers the class once per process; every class shares Procedure.
+    static void RegisterClassOnce(const wchar_t* name, HBRUSH background, HICON icon = nullptr);
+    void Create(const wchar_t* className, DWORD exStyle, DWORD style, const RECT& outer,
+                HWND parent, HMENU menuOrId, const wchar_t* title = L"");
+
+    virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // Answers WM_PAINT: draw gets the window's device context.
+    LRESULT Paint(const std::function<void(HDC)>& draw);
+
+private:
+    // No C++ exception may cross the system's frames between a window
+    // procedure and the message loop: a failure ends the program here.
+    static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+    HWND hwnd_ = nullptr;
+};
+
+} // namespace zamut::win
