@@ -22,6 +22,7 @@ test_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev libxcb-damage0-dev
     fonts-ipafont-gothic
     xvfb x11-utils imagemagick
+    dbus at-spi2-core python3-pyatspi
     desktop-file-utils appstream binutils-mingw-w64-x86-64 valgrind
     debootstrap
     "${windows_packages[@]}" googletest wine wine64 fonts-wine xdotool

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// The board window Form1: its controls, its menus and its BoardView.
+
 #include "ui/main/Form1.h"
 
 #include "engine/Match.h"
@@ -77,6 +80,15 @@ QString ImageName(ImageId id, CardPicture picture) {
         return QStringLiteral("COM %1回戦 %2").arg(id.slot).arg(CardName(picture));
     }
     return {};
+}
+
+// Qt announces every accessible name it is given, changed or not; a screen
+// reader should hear only what changed (a new game leaves most names as
+// they were).
+void Rename(QWidget* widget, const QString& name) {
+    if (widget->accessibleName() != name) {
+        widget->setAccessibleName(name);
+    }
 }
 
 } // namespace
@@ -166,6 +178,7 @@ void Form1::BuildBoard() {
         Image2x[at] = AddImage(Picture2->client(), QStringLiteral("Image2%1").arg(v),
                                {Px(120 + 600 * (v - 1)), Px(120)}, Image1[at + 1]);
         Image2x[at]->setEnabled(false);
+        Image2x[at]->setButton(true);
     }
 
     for (int slot = 1; slot <= RoundCount; ++slot) {
@@ -178,7 +191,8 @@ void Form1::BuildBoard() {
     }
     Label3->setAccessibleName(QStringLiteral("あなたの得点 0"));
     Label4->setAccessibleName(QStringLiteral("COMの得点 0"));
-    Label1->setAccessibleName(QStringLiteral("回戦"));
+    // Label1 is named by its own text, which says what it is ("１回戦", a
+    // verdict), and is nameless while empty.
 }
 
 PixelImage* Form1::Image(ImageId id) const {
@@ -213,7 +227,7 @@ const QPixmap& Form1::Picture(CardPicture picture) const {
 void Form1::ShowCardPicture(ImageId image, CardPicture picture) {
     PixelImage* target = Image(image);
     target->setPicture(Picture(picture));
-    target->setAccessibleName(ImageName(image, picture));
+    Rename(target, ImageName(image, picture));
 }
 
 void Form1::SetCardEnabled(ImageId handImage, bool on) {
@@ -228,14 +242,13 @@ void Form1::SetCaption(LabelId label, std::string_view text) {
     switch (label) {
     case LabelId::Label1:
         Label1->setText(caption);
-        Label1->setAccessibleName(caption.isEmpty() ? QStringLiteral("回戦") : caption);
         PlaceRoundCaption();
         return;
     case LabelId::Label3:
-        Label3->setAccessibleName(QStringLiteral("あなたの得点 ") + caption);
+        Rename(Label3, QStringLiteral("あなたの得点 ") + caption);
         break;
     case LabelId::Label4:
-        Label4->setAccessibleName(QStringLiteral("COMの得点 ") + caption);
+        Rename(Label4, QStringLiteral("COMの得点 ") + caption);
         break;
     }
     QLabel* total = Label(label);

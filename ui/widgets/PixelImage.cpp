@@ -1,4 +1,9 @@
+// SPDX-License-Identifier: MIT
+// An image control: a shared pixel picture shown crisply, taking left clicks.
+
 #include "ui/widgets/PixelImage.h"
+
+#include "ui/widgets/AccessiblePixelImage.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -7,7 +12,9 @@ namespace zamut {
 
 // A child widget paints over its parent's background, so the transparent
 // corners of a picture show what lies behind without any attribute.
-PixelImage::PixelImage(QWidget* parent) : QWidget(parent) {}
+PixelImage::PixelImage(QWidget* parent) : QWidget(parent) {
+    InstallPixelImageAccessibility();
+}
 
 void PixelImage::setPicture(const QPixmap& picture) {
     picture_ = picture;
@@ -35,6 +42,12 @@ void PixelImage::mouseReleaseEvent(QMouseEvent* event) {
     pressed_ = false;
     event->accept();
     if (click) {
+        press();
+    }
+}
+
+void PixelImage::press() {
+    if (isEnabled()) {
         emit clicked();
     }
 }
