@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # ./run.sh        install what playing needs, configure, build and start the game
 # ./run.sh test   install what testing needs too, then build and run every test
 # ./run.sh windows   cross-build the Windows program into build/windows/dist/
