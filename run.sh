@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # ./run.sh        install what playing needs, configure, build and start the game
 # ./run.sh test   install what testing needs too, then build and run every test
 # ./run.sh windows   cross-build the Windows program into build/windows/dist/
-# (developers: ./run.sh asan, ./run.sh screenshot [file.png], ./run.sh wine,
+# (developers: ./run.sh asan, ./run.sh deb, ./run.sh screenshot [file.png], ./run.sh wine,
 #  ./run.sh screenshot-wine [file.png])
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -27,6 +28,18 @@ test_packages=(
     debootstrap
     "${windows_packages[@]}" googletest wine wine64 fonts-wine xdotool
 )
+# Building and checking the Debian package: these, then its Build-Depends.
+deb_packages=(build-essential dpkg-dev debhelper devscripts lintian desktop-file-utils appstream)
+
+# Runs a command as root, through sudo when needed.
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then
+        env DEBIAN_FRONTEND=noninteractive "$@"
+    else
+        command -v sudo >/dev/null || { echo "Need root or sudo to run: $*" >&2; exit 1; }
+        sudo env DEBIAN_FRONTEND=noninteractive "$@"
+    fi
+}
 
 install_missing() {
     local missing=()
@@ -37,13 +50,8 @@ install_missing() {
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     echo "Installing: ${missing[*]}"
-    local sudo=()
-    if [ "$(id -u)" -ne 0 ]; then
-        command -v sudo >/dev/null || { echo "Need root or sudo to install: ${missing[*]}" >&2; exit 1; }
-        sudo=(sudo)
-    fi
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+    as_root apt-get update -q
+    as_root apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
 # Configures once, then builds incrementally. The game alone builds without
@@ -94,6 +102,26 @@ asan)
     install_missing "${test_packages[@]}"
     build asan ON
     ctest --preset asan -j "$(nproc)"
+    ;;
+deb)
+    # The Debian package, built from a copy of the source tree in build/deb/
+    # (dpkg-buildpackage writes beside the tree), then checked. With
+    # DEB_BUILD_OPTIONS=nocheck the tests and their Build-Depends are skipped.
+    install_missing "${deb_packages[@]}"
+    profiles=()
+    case " ${DEB_BUILD_OPTIONS:-} " in *" nocheck "*) profiles=(-Pnocheck) ;; esac
+    if ! dpkg-checkbuilddeps "${profiles[@]}" 2>/dev/null; then
+        as_root apt-get update -q
+        as_root apt-get build-dep -y -q --no-install-recommends "${profiles[@]}" ./
+    fi
+    version=$(dpkg-parsechangelog -S Version)
+    rm -rf build/deb
+    mkdir -p "build/deb/zamut-$version"
+    tar --exclude=./build --exclude=./.git -cf - . | tar -xf - -C "build/deb/zamut-$version"
+    (cd "build/deb/zamut-$version" && dpkg-buildpackage -us -uc -b -J"$(nproc)" "${profiles[@]}")
+    rm -rf "build/deb/zamut-$version"
+    tests/packaging/deb.sh "build/deb/zamut_${version}_$(dpkg --print-architecture).changes" \
+        org.example.zamut
     ;;
 windows)
     install_missing "${windows_packages[@]}"
@@ -148,7 +176,7 @@ screenshot-wine)
     echo "$out"
     ;;
 *)
-    echo "usage: ./run.sh [test|windows|wine|asan|screenshot [file.png]|screenshot-wine [file.png]]" >&2
+    echo "usage: ./run.sh [test|windows|wine|asan|deb|screenshot [file.png]|screenshot-wine [file.png]]" >&2
     exit 2
     ;;
 esac

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Start-up's windows: the board wired to its operations, and the About window made on first use.
+
 #include "app/Game.h"
 
 #include "app/AppInfo.h"

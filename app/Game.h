@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Everything start-up makes: the board window, its wiring and the one About window.
+
 #pragma once
 
 #include "app/Wiring.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// The event wiring: which window event runs which operation, each run guarded.
+
 #pragma once
 
 #include <QString>

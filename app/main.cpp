@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Program start: shows the board, then serves window events until the last window closes.
+
 #include "app/Game.h"
 #include "app/Wiring.h"
 #include "engine/Random.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The reference for the start-up benchmark: the game's window frame without
 // the game. Same client size, the same Japanese menus and one label in the
 // game's font, started the way the game starts.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Engine benchmarks: a deal, the draws it takes and a whole match, without a window.
+
 #include "engine/Match.h"
 
 #include <benchmark/benchmark.h>

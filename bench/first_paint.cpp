@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Starts programs on the X server of $DISPLAY (a private one from
 // scripts/with-xvfb.sh) and measures, for each run, the time from
 // process start to the first painted frame of its top-level window, and the

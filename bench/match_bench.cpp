@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A whole match played through the real board window, offscreen: the menu's
 // new-game action, then a click on each of the nine hand cards, each followed
 // by a repaint so the time includes drawing what the click changed.

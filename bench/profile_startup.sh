@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Instruction counts of start-up up to the first painted frame: the game and
 # the bare window run under callgrind on a private Xvfb, each ended (SIGTERM,
 # so callgrind writes its data) when its first frame lands.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Time to the first painted frame and resident memory at that moment: the game
 # against the bare reference window, interleaved on a private Xvfb.
 #   bench/startup.sh [BUILD_DIR [ROUNDS]]      (default: build/default 20)

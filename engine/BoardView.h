@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// The board as the engine sees it: the controls it addresses and the three calls that change them.
+
 #pragma once
 
 #include <cstdint>

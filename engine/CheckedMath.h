@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Signed 32-bit arithmetic and narrowing that fail loudly instead of wrapping.
+
 #pragma once
 
 #include <cstdint>

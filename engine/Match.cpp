@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// The rules of one match: new deal, playing a card and the final judgement.
+
 #include "engine/Match.h"
 
 #include "engine/CheckedMath.h"

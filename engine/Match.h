@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// The rules of one match: new deal, playing a card and the final judgement.
+
 #pragma once
 
 #include "engine/BoardView.h"

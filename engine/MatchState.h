@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// The state of one match, owned by the board window.
+
 #pragma once
 
 #include <array>

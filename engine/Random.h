@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// The game's random generator, reseeded from the clock before every draw.
+
 #pragma once
 
 #include <cstdint>

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// The help part of the common dialog: HelpFile, HelpCommand and ShowHelp.
+
 #include "platform/CommonDialog.h"
 
 #include <QCoreApplication>

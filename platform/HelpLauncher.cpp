@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Starts the help engine as a detached process, without a shell.
+
 #include "platform/HelpLauncher.h"
 
 #include <QProcess>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Cross-builds the Windows program on Debian with MinGW-w64. The posix thread
 # model is named explicitly: the plain x86_64-w64-mingw32-g++ is the win32
 # variant, whose GCC 12 library has no std::mutex.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// One help window per user and file, over a socket only the user can reach.
+
 #include "platform/helpengine/HelpInstance.h"
 
 #include <QCryptographicHash>

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// The help window: a help file shown as inert text.
+
 #include "platform/helpengine/HelpView.h"
 
 #include <QTextBlock>

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// The help window: a help file shown as inert text.
+
 #pragma once
 
 #include "platform/helpfile/HelpFile.h"

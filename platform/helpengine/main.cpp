@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // zamut-help FILE [COMMAND]: shows the contents of a help file in a window of
 // its own. COMMAND 3 (the contents topic) is the only one there is.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// A help launcher for tests: records requests instead of starting the engine.
+
 #pragma once
 
 #include "platform/HelpLauncher.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Writes the 32 x 32 icon as a Windows icon file.
+
 #include "res/tilegen/IconFile.h"
 
 #include <QtEndian>

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Draws the ten card pictures and the icon, pixel by pixel.
+
 #pragma once
 
 #include <QImage>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // tilegen: draws the card pictures and the icon and writes them as indexed
 // PNG files (cards/0.png .. cards/9.png, icon/zamut.png under the output
 // folder) and the icon as a Windows icon file (icon/zamut.ico), or renders a

@@ -1,21 +1,22 @@
 #!/bin/sh
-# deb.sh BUILD WORK APP_ID: builds the Debian package from BUILD, unpacks it
-# under WORK and checks its files, its dependencies and that the help engine
-# finds its help file from there.
+# deb.sh CHANGES APP_ID: checks the Debian package that dpkg-buildpackage
+# listed in CHANGES: lintian finds nothing to warn about, the version is the
+# game's, the package depends on what the game loads at run time, its files
+# are in place, and its help engine finds its help file.
 set -eu
-build=$1 work=$2 id=$3
+changes=$1 id=$2
+here=$(cd "$(dirname "$0")" && pwd)
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-rm -rf "$work"
-mkdir -p "$work/neutral"
-cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1 ||
-    { cat "$work/cpack.log"; fail "cpack"; }
-deb="$work/zamut_1.0.0_amd64.deb"
-[ -f "$deb" ] || fail "no $deb"
+lintian --display-info --fail-on error,warning "$changes" || fail "lintian"
 
+version=$(sed -n 's/^project(zamut VERSION \([0-9.]*\).*/\1/p' "$here/../../CMakeLists.txt")
+deb="$(dirname "$changes")/zamut_${version}_$(dpkg --print-architecture).deb"
+[ -f "$deb" ] || fail "no $deb: the package's version is not the game's $version"
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
 field() { dpkg-deb -f "$deb" "$1"; }
-[ "$(field Package)" = zamut ] || fail "Package: $(field Package)"
-[ "$(field Version)" = 1.0.0 ] || fail "Version: $(field Version)"
 [ "$(field Section)" = games ] || fail "Section: $(field Section)"
 [ "$(field Maintainer)" = "ザムト開発チーム <zamut@example.org>" ] || fail "Maintainer"
 depends=$(field Depends)
@@ -25,20 +26,19 @@ for needed in qt6-qpa-plugins qt6-translations-l10n "fonts-monapo | fonts-ipafon
 done
 
 root="$work/root"
-dpkg -x "$deb" "$root"
-for file in bin/zamut bin/zamut-help "share/$id/help.hlp" "share/applications/$id.desktop" \
-            "share/metainfo/$id.metainfo.xml" "share/icons/hicolor/256x256/apps/$id.png"; do
-    [ -f "$root/usr/$file" ] || fail "the package lacks /usr/$file"
-done
+dpkg-deb -x "$deb" "$root"
+"$here/desktop_files.sh" "$root/usr" "$id" games "share/games/$id"
+[ -f "$root/usr/share/doc/zamut/copyright" ] || fail "no copyright file"
 
 # The engine logs "shown FILE" once it displays a help file, then keeps its
 # window open: wait for that line (at most 10 s) and close it.
 log="$work/help.log"
+mkdir "$work/neutral"
 cd "$work/neutral"
 QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="zamut.help.info=true" \
-    "$root/usr/bin/zamut-help" help.hlp 3 >"$log" 2>&1 &
+    "$root/usr/games/zamut-help" help.hlp 3 >"$log" 2>&1 &
 engine=$!
-expected="shown $root/usr/share/$id/help.hlp"
+expected="shown $root/usr/share/games/$id/help.hlp"
 for _ in $(seq 100); do
     grep -qF "$expected" "$log" && break
     kill -0 "$engine" 2>/dev/null || break

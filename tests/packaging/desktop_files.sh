@@ -1,20 +1,25 @@
 #!/bin/sh
-# desktop_files.sh ROOT APP_ID: the installed tree has the program, its help,
-# a valid desktop entry and metainfo, and the entry's program and icon exist.
+# desktop_files.sh PREFIX APP_ID BINDIR DATADIR: the tree installed under
+# PREFIX has the programs in BINDIR, the help file in DATADIR (both relative
+# to PREFIX), a valid desktop entry and metainfo, the icons and the manual
+# pages, and the entry's program and icon exist.
 set -eu
-root=$1 id=$2
+root=$1 id=$2 bindir=$3 datadir=$4
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-for file in bin/zamut bin/zamut-help "share/$id/help.hlp" \
+for file in "$bindir/zamut" "$bindir/zamut-help" "$datadir/help.hlp" \
             "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml"; do
     [ -f "$root/$file" ] || fail "$file is not installed"
+done
+for page in zamut zamut-help; do
+    ls "$root/share/man/man6/$page.6"* >/dev/null 2>&1 || fail "no manual page $page.6"
 done
 desktop="$root/share/applications/$id.desktop"
 desktop-file-validate "$desktop"
 appstreamcli validate --no-net "$root/share/metainfo/$id.metainfo.xml"
 
 key() { sed -n "s/^$1=//p" "$desktop"; }
-[ -x "$root/bin/$(key Exec)" ] || fail "Exec=$(key Exec) is not an installed program"
+[ -x "$root/$bindir/$(key Exec)" ] || fail "Exec=$(key Exec) is not an installed program"
 [ "$(key Icon)" = "$id" ] || fail "Icon=$(key Icon) is not $id"
 [ "$(key StartupWMClass)" = zamut ] || fail "StartupWMClass=$(key StartupWMClass)"
 [ "$(key Name)" = "ザムト" ] || fail "Name=$(key Name)"

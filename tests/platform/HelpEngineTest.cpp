@@ -114,7 +114,7 @@ TEST(HelpView, ShowsPicturesAsTheirAlternativeText) {
 }
 
 // The real engine, run as the game runs it, from a scratch folder laid out
-// like an installation.
+// like this build's installation.
 class HelpEngine : public testing::Test {
 protected:
     void SetUp() override {
@@ -183,8 +183,8 @@ protected:
     }
 
     QTemporaryDir root_;
-    const QString bin_ = root_.filePath("prefix/bin");
-    const QString share_ = root_.filePath("prefix/share/org.example.zamut");
+    const QString bin_ = root_.filePath("prefix/" ZAMUT_INSTALL_BINDIR);
+    const QString share_ = root_.filePath("prefix/" ZAMUT_INSTALL_DATADIR);
     const QString cwd_ = root_.filePath("cwd");
     const QString run_ = root_.filePath("run");
     const QString tmp_ = root_.filePath("tmp");

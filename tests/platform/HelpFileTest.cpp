@@ -58,7 +58,7 @@ TEST_F(HelpFileRules, SearchesEachFolderOnceInOrder) {
     const std::vector<fs::path> dirs = SearchDirs(here);
     ASSERT_EQ(dirs.size(), 2u) << "the current folder is the engine's";
     EXPECT_EQ(dirs[0], here);
-    EXPECT_EQ(dirs[1], (here / "../share/org.example.zamut").lexically_normal());
+    EXPECT_EQ(dirs[1], (here / ZAMUT_HELP_DATA_DIR).lexically_normal());
 
     const std::string text = Open("missing.hlp", dirs).text;
     EXPECT_EQ(text,

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// The About window frmAbout: its fixed layout, and its caption set on every load.
+
 #pragma once
 
 #include <QDialog>

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// The board window Form1: its controls, its menus and its BoardView.
+
 #include "ui/main/Form1.h"
 
 #include "engine/Match.h"

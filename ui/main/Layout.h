@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Board positions in twips and their conversion to pixels.
+
 #pragma once
 
 #include <QRect>

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// A picture box: a container inside a sunken frame two pixels wide.
+
 #pragma once
 
 #include <QFrame>

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// The game's Japanese proportional font: the first installed family of its chain.
+
 #pragma once
 
 #include <QFont>

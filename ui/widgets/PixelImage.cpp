@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// An image control: a shared pixel picture shown crisply, taking left clicks.
+
 #include "ui/widgets/PixelImage.h"
 
 #include "ui/widgets/AccessiblePixelImage.h"
