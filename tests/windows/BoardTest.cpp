@@ -211,16 +211,13 @@ TEST_F(Board, OnlyAnEnabledCardTakesAPressAndReleaseOnItself) {
 TEST_F(Board, AWholeMatchThroughTheWindowsMessagesAndInput) {
     Menu(Form1::start);
     // The computer plays its order; the player answers each card with
-    // the next higher one (9 with 1), winning eight rounds.
+    // the next higher one (9 with 1), winning eight rounds. What a played
+    // card shows is the engine's and the test above's.
     for (const int card : {4, 2, 5, 6, 1, 3, 7, 9, 8})
         Click(Hand(card));
     EXPECT_EQ(form.Label1->text(), L"あなたの勝ちです");
     EXPECT_EQ(form.Label3->text(), L"80");
     EXPECT_EQ(form.Label4->text(), L"10");
-    for (int v = 1; v <= 9; ++v) {
-        EXPECT_FALSE(IsWindowEnabled(Hand(v))) << v;
-        EXPECT_EQ(form.Image(HandImage(v)).picture(), &form.Image1[0]) << v;
-    }
     Menu(Form1::version);
     Menu(Form1::end);
     EXPECT_EQ(commands, (std::vector<std::string>{"about", "exit"}));

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The program ザムト.exe driven from outside through its windows' messages:
 // the About window (caption on every load, one instance, Esc and Enter,
-// reopening, its place and owner), the board closing while About stays, the
-// exit command, and the board at 192 dpi.
+// reopening, its place and owner, the exit command with it open), the board
+// closing while About stays, and the board at 192 dpi.
 
 #include "windows/main/Form1.h"
 
@@ -100,7 +100,7 @@ void Key(HWND about, WPARAM key) {
     PostMessageW(GetDlgItem(about, IDOK), WM_KEYUP, key, 1);
 }
 
-TEST(AboutWindow, OneInstanceCaptionedOnEveryLoadClosedByEscAndEnter) {
+TEST(AboutWindow, OneInstanceCaptionedOnEveryLoadClosedByEscAndEnterOrExit) {
     Program program;
     ASSERT_NE(program.board, nullptr);
     for (const WPARAM key : {VK_ESCAPE, VK_RETURN}) {
@@ -124,6 +124,11 @@ TEST(AboutWindow, OneInstanceCaptionedOnEveryLoadClosedByEscAndEnter) {
         EXPECT_TRUE(WaitFor([&] { return !IsWindow(about); })) << key;
     }
     EXPECT_EQ(program.ExitCode(0), STILL_ACTIVE);
+    // The exit command ends the program at once, About open too.
+    program.Command(Form1::version);
+    ASSERT_NE(program.Find(L"frmAbout"), nullptr);
+    program.Command(Form1::end);
+    EXPECT_EQ(program.ExitCode(5000), 0U);
 }
 
 TEST(Lifetime, TheBoardClosesWhileAboutStaysAndTheLastWindowEndsTheProgram) {
@@ -136,15 +141,6 @@ TEST(Lifetime, TheBoardClosesWhileAboutStaysAndTheLastWindowEndsTheProgram) {
     EXPECT_EQ(program.ExitCode(200), STILL_ACTIVE);
     EXPECT_TRUE(IsWindowVisible(about));
     PostMessageW(about, WM_CLOSE, 0, 0);
-    EXPECT_EQ(program.ExitCode(5000), 0U);
-}
-
-TEST(Lifetime, ExitEndsTheProgramAtOnceWithAboutOpen) {
-    Program program;
-    ASSERT_NE(program.board, nullptr);
-    program.Command(Form1::version);
-    ASSERT_NE(program.Find(L"frmAbout"), nullptr);
-    PostMessageW(program.board, WM_COMMAND, MAKEWPARAM(Form1::end, 0), 0);
     EXPECT_EQ(program.ExitCode(5000), 0U);
 }
 
