@@ -3,6 +3,8 @@
 
 #include "ui/about/frmAbout.h"
 
+#include "abouttext/AboutText.h"
+
 #include "platform/SkipTaskbar.h"
 #include "ui/widgets/GameFont.h"
 #include "ui/widgets/PixelImage.h"
@@ -20,12 +22,9 @@ namespace zamut {
 
 namespace {
 
-// The values the author fills in; the layout fixes only where they stand.
-const QString Author = QStringLiteral("ザムト開発チーム");
-// The copyright line stands above the author's name, which completes it.
-const QString Copyright = QStringLiteral("Copyright (C) 2026");
-const QString Email = QStringLiteral("zamut@example.org");
-const QString WebPage = QStringLiteral("https://example.org/zamut/");
+QString Text(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
 
 // The window's default font, 9 points at 96 dpi.
 constexpr int DefaultFontPixels = 12;
@@ -79,20 +78,14 @@ frmAbout::frmAbout(QString applicationTitle, QPixmap iconPicture)
     Label1->setFont(GameFont(TitleFontPixels, true));
     Label1->setAlignment(Qt::AlignCenter);
     Label1->adjustSize();
-    // The window's own fixed text, independent of the project's version.
-    Label2 = AutoSizeLabel(this, "Label2", QStringLiteral("Version 1.0.4"), QPoint(144, 40));
-    Label3 = AutoSizeLabel(this, "Label3", Copyright, QPoint(120, 56));
-    Label4 = AutoSizeLabel(this, "Label4", Author, QPoint(160, 72));
+    Label2 = AutoSizeLabel(this, "Label2", Text(about::VersionLine), QPoint(144, 40));
+    Label3 = AutoSizeLabel(this, "Label3", Text(about::Copyright), QPoint(120, 56));
+    Label4 = AutoSizeLabel(this, "Label4", Text(about::Author), QPoint(160, 72));
 
-    lblDescription = WrappingLabel(this, "lblDescription",
-                                   QStringLiteral("ご意見、苦情等は下記アドレスまでE-mail:") +
-                                       Email + QChar(0x3000) + WebPage + QChar(0x3000),
-                                   QRect(56, 104, 259, 46));
-    lblDisclaimer = WrappingLabel(
-        this, "lblDisclaimer",
-        QStringLiteral("警告: フリーソフトです。使用によるトラブルは一切責任を負い兼ねますので、"
-                       "自己責任の上でお楽しみください。"),
-        QRect(17, 175, 258, 55));
+    lblDescription =
+        WrappingLabel(this, "lblDescription", Text(about::Contact), QRect(56, 104, 259, 46));
+    lblDisclaimer =
+        WrappingLabel(this, "lblDisclaimer", Text(about::Disclaimer), QRect(17, 175, 258, 55));
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
@@ -116,7 +109,7 @@ void frmAbout::ShowModeless() {
 }
 
 void frmAbout::Load() {
-    setWindowTitle(applicationTitle_ + QStringLiteral("のﾊﾞｰｼﾞｮﾝ情報"));
+    setWindowTitle(applicationTitle_ + Text(about::CaptionSuffix));
 }
 
 // Esc presses cmdOK as the cancel button, so both keys end in its Click.

@@ -3,6 +3,8 @@
 
 #include "windows/about/frmAbout.h"
 
+#include "abouttext/AboutText.h"
+
 #include "windows/widgets/GameFont.h"
 
 namespace zamut::win {
@@ -13,12 +15,6 @@ constexpr wchar_t ClassName[] = L"frmAbout";
 // A fixed dialog frame: title bar with system menu and close box, no icon.
 constexpr DWORD Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD ExStyle = WS_EX_DLGMODALFRAME;
-
-// The values the author fills in; the layout fixes only where they stand.
-constexpr wchar_t Author[] = L"ザムト開発チーム";
-constexpr wchar_t Copyright[] = L"Copyright (C) 2026";
-constexpr wchar_t Email[] = L"zamut@example.org";
-constexpr wchar_t WebPage[] = L"https://example.org/zamut/";
 
 // The window's default font, 9 points at 96 dpi, and "ＭＳ Ｐゴシック" 14.25 pt bold.
 constexpr int FontPixels = 12;
@@ -57,7 +53,7 @@ void frmAbout::ShowModeless() {
 }
 
 void frmAbout::Load() {
-    SetWindowTextW(hwnd(), (applicationTitle_ + L"のﾊﾞｰｼﾞｮﾝ情報").c_str());
+    SetWindowTextW(hwnd(), (applicationTitle_ + Widen(about::CaptionSuffix)).c_str());
 }
 
 void frmAbout::BuildControls() {
@@ -72,20 +68,15 @@ void frmAbout::BuildControls() {
                                            iconPicture_, 1);
     Label1 = std::make_unique<LabelControl>(hwnd(), POINT{152, 8}, L"ザムト",
                                             LabelLook{titleFont_, face, plain.text, true});
-    Label2 = std::make_unique<LabelControl>(hwnd(), POINT{144, 40}, L"Version 1.0.4", plain);
-    Label3 = std::make_unique<LabelControl>(hwnd(), POINT{120, 56}, Copyright, plain);
-    Label4 = std::make_unique<LabelControl>(hwnd(), POINT{160, 72}, Author, plain);
+    Label2 =
+        std::make_unique<LabelControl>(hwnd(), POINT{144, 40}, Widen(about::VersionLine), plain);
+    Label3 = std::make_unique<LabelControl>(hwnd(), POINT{120, 56}, Widen(about::Copyright), plain);
+    Label4 = std::make_unique<LabelControl>(hwnd(), POINT{160, 72}, Widen(about::Author), plain);
     lblDescription =
-        std::make_unique<LabelControl>(hwnd(), POINT{56, 104},
-                                       std::wstring(L"ご意見、苦情等は下記アドレスまでE-mail:") +
-                                           Email + L"\u3000" + WebPage + L"\u3000",
-                                       black);
+        std::make_unique<LabelControl>(hwnd(), POINT{56, 104}, Widen(about::Contact), black);
     lblDescription->Place({56, 104}, 259);
-    lblDisclaimer = std::make_unique<LabelControl>(
-        hwnd(), POINT{17, 175},
-        L"警告: フリーソフトです。使用によるトラブルは一切責任を負い兼ねますので、"
-        L"自己責任の上でお楽しみください。",
-        black);
+    lblDisclaimer =
+        std::make_unique<LabelControl>(hwnd(), POINT{17, 175}, Widen(about::Disclaimer), black);
     lblDisclaimer->Place({17, 175}, 258);
     cmdOK = CreateWindowExW(0, L"BUTTON", L"OK",
                             WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 283, 176, 92, 23,
