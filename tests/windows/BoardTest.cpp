@@ -5,7 +5,7 @@
 #include "ScriptedGenerator.h"
 #include "windows/main/Form1.h"
 
-#include "WaitFor.h"
+#include "Driving.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // An exception in a window procedure never reaches the system: the standard
 // error box names it, and the program ends with status 1.
 
-#include "WaitFor.h"
+#include "Driving.h"
 #include "windows/widgets/Window.h"
 
 #include <gtest/gtest.h>
@@ -10,71 +10,49 @@
 #include <stdexcept>
 #include <string>
 
-namespace zamut::win {
+namespace zamut::win::testing {
 namespace {
-
-using testing::WaitFor;
 
 constexpr char FailArgument[] = "--fail-in-a-window";
 
 // A window whose handler fails on WM_APP.
-class FailingWindow final : public Window {
-public:
+struct FailingWindow final : Window {
     FailingWindow() {
         RegisterClassOnce(L"FailingWindow", nullptr);
         Create(L"FailingWindow", 0, WS_OVERLAPPED, {0, 0, 100, 100}, nullptr, nullptr);
     }
-
-protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
-        if (message == WM_APP) {
+        if (message == WM_APP)
             throw std::runtime_error("a handler failed");
-        }
         return Window::HandleMessage(message, wParam, lParam);
     }
 };
 
-int FailInAWindow() {
-    SetFailureTitle(L"ザムト");
-    FailingWindow window;
-    PostMessageW(window.hwnd(), WM_APP, 0, 0);
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        DispatchMessageW(&message);
-    }
-    return 0; // not reached: the failure ends the process
-}
-
 TEST(FailureGuard, ShowsTheStandardErrorBoxAndEndsWithStatusOne) {
     wchar_t self[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring commandLine = L"\"" + std::wstring(self) + L"\" " + Widen(FailArgument);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION child{};
-    ASSERT_TRUE(CreateProcessW(self, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                               nullptr, &startup, &child));
-    HWND box = nullptr;
-    EXPECT_TRUE(WaitFor([&] { return (box = FindWindowW(L"#32770", L"ザムト")) != nullptr; }));
-    wchar_t text[256] = {};
-    SendMessageW(GetDlgItem(box, 0xFFFF), WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
-    EXPECT_EQ(std::wstring(text),
+    const Process child(self, Widen(FailArgument));
+    const HWND box = WaitForWindow(L"#32770", child.info.dwProcessId);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(Text(box), L"ザムト");
+    EXPECT_EQ(Text(GetDlgItem(box, 0xFFFF)),
               L"予期しないエラーが発生したため、終了します。\n\na handler failed");
     PostMessageW(box, WM_COMMAND, IDOK, 0);
-    EXPECT_EQ(WaitForSingleObject(child.hProcess, 10000), WAIT_OBJECT_0);
-    DWORD status = 0;
-    GetExitCodeProcess(child.hProcess, &status);
-    EXPECT_EQ(status, 1U);
-    CloseHandle(child.hThread);
-    CloseHandle(child.hProcess);
+    EXPECT_EQ(child.ExitCode(10000), 1U);
 }
 
 } // namespace
-} // namespace zamut::win
+} // namespace zamut::win::testing
 
 int main(int argc, char** argv) {
-    if (argc == 2 && std::string(argv[1]) == zamut::win::FailArgument) {
-        return zamut::win::FailInAWindow();
+    if (argc == 2 && std::string(argv[1]) == zamut::win::testing::FailArgument) {
+        zamut::win::SetFailureTitle(L"ザムト");
+        const zamut::win::testing::FailingWindow window;
+        PostMessageW(window.hwnd(), WM_APP, 0, 0);
+        MSG message;
+        while (GetMessageW(&message, nullptr, 0, 0) > 0)
+            DispatchMessageW(&message);
+        return 0; // not reached: the failure ends the process
     }
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -4,93 +4,47 @@
 // file that is missing.
 
 #include "windows/help/CommonDialog.h"
-#include "windows/widgets/Window.h"
 
-#include "WaitFor.h"
+#include "Driving.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <string>
-#include <vector>
-
-namespace zamut::win {
+namespace zamut::win::testing {
 namespace {
 
-using testing::WaitFor;
-
-std::wstring Unix(const char* path) {
-    return Widen(std::string("Z:") + path);
-}
-
-std::vector<HWND> HelpWindows() {
-    std::vector<HWND> found;
-    for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, L"ZamutHelp", nullptr)) != nullptr;)
-        if (IsWindowVisible(w))
-            found.push_back(w);
-    return found;
-}
-
-std::wstring ShownText(HWND help) {
-    const HWND view = FindWindowExW(help, nullptr, L"RICHEDIT50W", nullptr);
-    std::wstring text(4096, L'\0');
-    // GetWindowTextW does not ask another program's controls for their text.
-    text.resize(static_cast<std::size_t>(
-        SendMessageW(view, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
-    return text;
-}
-
 struct Help : ::testing::Test {
-    Help() {
-        dialog.engine = Unix(ZAMUT_HELP_ENGINE);
-        dialog.HelpCommand = 3;
-    }
     ~Help() override {
-        for (const HWND w : HelpWindows())
+        for (const HWND w : Windows(L"ZamutHelp"))
             PostMessageW(w, WM_CLOSE, 0, 0);
-        WaitFor([] { return HelpWindows().empty(); });
+        WaitFor([] { return Windows(L"ZamutHelp").empty(); });
     }
+    // The help window's text view once the engine shows the file.
     HWND Show(const std::wstring& file) {
         dialog.HelpFile = file;
         dialog.ShowHelp();
-        HWND shown = nullptr;
-        WaitFor([&] {
-            const auto windows = HelpWindows();
-            shown = windows.empty() ? nullptr : windows.front();
-            return shown != nullptr;
-        });
-        return shown;
+        return FindWindowExW(WaitForWindow(L"ZamutHelp"), nullptr, L"RICHEDIT50W", nullptr);
     }
-    CommonDialog dialog;
+    CommonDialog dialog{
+        .HelpFile = {}, .HelpCommand = 3, .engine = WinePath(ZAMUT_HELP_ENGINE), .title = {}};
 };
 
 TEST_F(Help, ShowsTheFileReadOnlyInOneWindowPerFile) {
-    const std::wstring file = Unix(ZAMUT_HELP_FILE);
-    const HWND help = Show(file);
-    ASSERT_NE(help, nullptr);
-    const std::wstring heading = L"# ザムト ヘルプ";
-    EXPECT_EQ(ShownText(help).substr(0, heading.size()), heading);
-    const HWND view = FindWindowExW(help, nullptr, L"RICHEDIT50W", nullptr);
+    const std::wstring file = WinePath(ZAMUT_HELP_FILE);
+    const HWND view = Show(file);
+    ASSERT_NE(view, nullptr);
+    EXPECT_TRUE(Text(view).starts_with(L"# ザムト ヘルプ"));
     EXPECT_TRUE(GetWindowLongPtrW(view, GWL_STYLE) & ES_READONLY);
     // A second engine for the same file raises the first window and ends.
-    std::wstring commandLine = L"zamut-help \"" + file + L"\" 3";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION second{};
-    ASSERT_TRUE(CreateProcessW(dialog.engine.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
-                               0, nullptr, nullptr, &startup, &second));
-    EXPECT_EQ(WaitForSingleObject(second.hProcess, 10000), WAIT_OBJECT_0);
-    CloseHandle(second.hThread);
-    CloseHandle(second.hProcess);
-    EXPECT_EQ(HelpWindows().size(), 1U);
+    const Process second(dialog.engine, L"\"" + file + L"\" 3");
+    EXPECT_EQ(second.ExitCode(10000), 0U);
+    EXPECT_EQ(Windows(L"ZamutHelp").size(), 1U);
 }
 
 TEST_F(Help, SaysInJapaneseWhenTheFileIsMissing) {
-    const HWND help = Show(L"nothere.hlp");
-    ASSERT_NE(help, nullptr);
-    const std::wstring message = L"ヘルプ ファイル「nothere.hlp」が見つかりません。";
-    EXPECT_EQ(ShownText(help).substr(0, message.size()), message);
+    const HWND view = Show(L"nothere.hlp");
+    ASSERT_NE(view, nullptr);
+    EXPECT_TRUE(Text(view).starts_with(L"ヘルプ ファイル「nothere.hlp」が見つかりません。"));
 }
 
 } // namespace
-} // namespace zamut::win
+} // namespace zamut::win::testing

@@ -6,99 +6,24 @@
 
 #include "windows/main/Form1.h"
 
-#include "WaitFor.h"
+#include "Driving.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <string>
-
-namespace zamut::win {
+namespace zamut::win::testing {
 namespace {
 
-using testing::WaitFor;
-
-std::wstring ProgramPath() {
-    const std::string path = std::string("Z:") + ZAMUT_PROGRAM_FILE;
-    return Widen(path);
-}
-
-// The program started as a process of its own, ended at the latest when the
-// test ends.
-struct Program {
-    Program() {
-        std::wstring commandLine = L"\"" + ProgramPath() + L"\"";
-        STARTUPINFOW startup{};
-        startup.cb = sizeof startup;
-        started = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                 nullptr, &startup, &process);
-        if (started)
-            board = Find(L"Form1");
-    }
-    ~Program() {
-        if (started) {
-            TerminateProcess(process.hProcess, 2);
-            CloseHandle(process.hThread);
-            CloseHandle(process.hProcess);
-        }
-    }
-    // The program's windows of a class.
-    std::vector<HWND> Windows(const wchar_t* className) const {
-        struct Search {
-            DWORD processId;
-            const wchar_t* className;
-            std::vector<HWND> found;
-        } search{process.dwProcessId, className, {}};
-        EnumWindows(
-            [](HWND window, LPARAM param) -> BOOL {
-                auto& s = *reinterpret_cast<Search*>(param);
-                DWORD owner = 0;
-                GetWindowThreadProcessId(window, &owner);
-                wchar_t name[64];
-                GetClassNameW(window, name, 64);
-                if (owner == s.processId && std::wstring(name) == s.className)
-                    s.found.push_back(window);
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&search));
-        return search.found;
-    }
-    HWND Find(const wchar_t* className) const {
-        HWND found = nullptr;
-        WaitFor([&] {
-            const auto windows = Windows(className);
-            found = windows.empty() ? nullptr : windows.front();
-            return found != nullptr && IsWindowVisible(found);
-        });
-        return found;
-    }
+// The program started with its board shown.
+struct Program : Process {
+    Program() : Process(WinePath(ZAMUT_PROGRAM_FILE)) {}
     void Command(WORD item) const {
         PostMessageW(board, WM_COMMAND, MAKEWPARAM(item, 0), 0);
-        WaitForInputIdle(process.hProcess, 5000);
+        WaitForInputIdle(info.hProcess, 5000);
     }
-    // The exit status once the process has ended, or STILL_ACTIVE.
-    DWORD ExitCode(DWORD waitMs) const {
-        WaitForSingleObject(process.hProcess, waitMs);
-        DWORD code = 0;
-        GetExitCodeProcess(process.hProcess, &code);
-        return code;
-    }
+    HWND Find(const wchar_t* className) const { return WaitForWindow(className, info.dwProcessId); }
 
-    PROCESS_INFORMATION process{};
-    BOOL started = FALSE;
-    HWND board = nullptr;
+    const HWND board = Find(L"Form1");
 };
-
-std::wstring Caption(HWND window) {
-    wchar_t text[128] = {};
-    GetWindowTextW(window, text, 128);
-    return text;
-}
-
-void Key(HWND about, WPARAM key) {
-    PostMessageW(GetDlgItem(about, IDOK), WM_KEYDOWN, key, 1);
-    PostMessageW(GetDlgItem(about, IDOK), WM_KEYUP, key, 1);
-}
 
 TEST(AboutWindow, OneInstanceCaptionedOnEveryLoadClosedByEscAndEnterOrExit) {
     Program program;
@@ -107,20 +32,16 @@ TEST(AboutWindow, OneInstanceCaptionedOnEveryLoadClosedByEscAndEnterOrExit) {
         program.Command(Form1::version);
         const HWND about = program.Find(L"frmAbout");
         ASSERT_NE(about, nullptr);
-        EXPECT_EQ(Caption(about), L"ザムトのﾊﾞｰｼﾞｮﾝ情報");
+        EXPECT_EQ(Text(about), L"ザムトのﾊﾞｰｼﾞｮﾝ情報");
         program.Command(Form1::version); // to the front, not a second one
-        EXPECT_EQ(program.Windows(L"frmAbout").size(), 1U);
+        EXPECT_EQ(Windows(L"frmAbout", program.info.dwProcessId).size(), 1U);
         // Its client area at (156, 129), 382 x 237; owned by a hidden window.
-        RECT client;
-        GetClientRect(about, &client);
-        POINT origin{0, 0};
-        ClientToScreen(about, &origin);
-        EXPECT_EQ(std::tuple(origin.x, origin.y, client.right, client.bottom),
-                  std::tuple(156, 129, 382, 237));
+        EXPECT_EQ(ClientArea(about, nullptr), "156,129 382x237");
         const HWND owner = GetWindow(about, GW_OWNER);
         EXPECT_NE(owner, program.board);
         EXPECT_FALSE(IsWindowVisible(owner));
-        Key(about, key);
+        PostMessageW(GetDlgItem(about, IDOK), WM_KEYDOWN, key, 1);
+        PostMessageW(GetDlgItem(about, IDOK), WM_KEYUP, key, 1);
         EXPECT_TRUE(WaitFor([&] { return !IsWindow(about); })) << key;
     }
     EXPECT_EQ(program.ExitCode(0), STILL_ACTIVE);
@@ -144,63 +65,32 @@ TEST(Lifetime, TheBoardClosesWhileAboutStaysAndTheLastWindowEndsTheProgram) {
     EXPECT_EQ(program.ExitCode(5000), 0U);
 }
 
-// The prefix's dots per inch for the programs started while it lives.
-struct ScreenDpi {
-    explicit ScreenDpi(DWORD dpi) { Set(dpi); }
-    ~ScreenDpi() { Set(96); }
-    static void Set(DWORD dpi) {
-        RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", REG_DWORD, &dpi,
-                        sizeof dpi);
-    }
-};
-
-HWND FindImage(HWND board, int id) {
-    struct Search {
-        int id;
-        HWND found;
-    } search{id, nullptr};
-    EnumChildWindows(
-        board,
-        [](HWND child, LPARAM param) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(param);
-            wchar_t name[64];
-            GetClassNameW(child, name, 64);
-            if (std::wstring(name) == L"ZamutImage" && GetDlgCtrlID(child) == s.id)
-                s.found = child;
-            return s.found == nullptr;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 // At 192 dpi the board keeps its designed proportions at twice the pixels, and
 // each picture pixel becomes an exact 2 x 2 block.
 TEST(HighDpi, At192TheBoardDoublesAndItsPicturesStayCrisp) {
     SetProcessDPIAware(); // the other program's windows in real pixels
-    const ScreenDpi dpi(192);
-    Program program;
-    ASSERT_NE(program.board, nullptr);
-    RECT client;
-    GetClientRect(program.board, &client);
-    EXPECT_EQ(std::pair(client.right, client.bottom), std::pair(906L, 716L));
-    const HWND card = FindImage(program.board, 25);
-    ASSERT_NE(card, nullptr);
-    RECT area;
-    GetClientRect(card, &area);
-    ASSERT_EQ(std::pair(area.right, area.bottom), std::pair(48L, 68L));
-    POINT origin{0, 0};
-    ClientToScreen(card, &origin);
-    const HDC screen = GetDC(nullptr);
-    const auto pixel = [&](int x, int y) { return GetPixel(screen, origin.x + x, origin.y + y); };
-    WaitForInputIdle(program.process.hProcess, 5000);
-    // Once painted: the band's first pixel, doubled, beside the transparent corner.
-    EXPECT_TRUE(WaitFor([&] { return pixel(2, 0) == RGB(198, 132, 0); }));
-    EXPECT_EQ(pixel(1, 1), RGB(0, 128, 0));
-    for (int y = 0; y < 68; ++y)
-        for (int x = 0; x < 48; ++x)
-            ASSERT_EQ(pixel(x, y), pixel(x & ~1, y & ~1)) << x << "," << y;
-    ReleaseDC(nullptr, screen);
+    const auto setDpi = [](DWORD dpi) {
+        RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", REG_DWORD, &dpi,
+                        sizeof dpi);
+    };
+    setDpi(192);
+    const Program program;
+    setDpi(96); // the program has read it on starting
+    EXPECT_EQ(ClientArea(program.board, program.board), "0,0 906x716");
+    HWND card = nullptr; // hand card 5, in the hand panel
+    for (const HWND panel : Windows(L"ZamutPictureBox", 0, program.board))
+        card = card != nullptr ? card : GetDlgItem(panel, 25);
+    ASSERT_EQ(ClientArea(card, card), "0,0 48x68");
+    // Once painted: the band's first pixel, doubled, beside the transparent
+    // corner.
+    std::vector<COLORREF> pixels;
+    EXPECT_TRUE(WaitFor([&] { return (pixels = ScreenPixels(card)).at(2) == RGB(198, 132, 0); }));
+    EXPECT_EQ(pixels.at(48 + 1), RGB(0, 128, 0));
+    for (std::size_t y = 0; y < 68; ++y)
+        for (std::size_t x = 0; x < 48; ++x)
+            ASSERT_EQ(pixels.at(y * 48 + x), pixels.at((y & ~1U) * 48 + (x & ~1U)))
+                << x << "," << y;
 }
 
 } // namespace
-} // namespace zamut::win
+} // namespace zamut::win::testing
