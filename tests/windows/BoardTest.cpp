@@ -9,106 +9,47 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 
-namespace zamut::win {
+namespace zamut::win::testing {
 namespace {
 
-using testing::WaitFor;
-
-using zamut::testing::ScriptedGenerator;
-
-constexpr std::array<int, 9> Order{3, 1, 4, 5, 9, 2, 6, 8, 7};
 constexpr COLORREF Green = RGB(0, 128, 0);
 constexpr COLORREF DarkGold = RGB(198, 132, 0);
-constexpr COLORREF Brown = RGB(132, 66, 0);
-
-void Pump() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-}
 
 // A window's outer rectangle in its parent's client coordinates.
-RECT PlaceInParent(HWND window) {
+std::string Place(HWND window) {
     RECT r;
     GetWindowRect(window, &r);
     MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
-std::string Describe(const RECT& r) {
-    return std::to_string(r.left) + "," + std::to_string(r.top) + " " +
-           std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top);
+    return Describe(r);
 }
 
 // The board shown on the screen, with a scripted deal and recorded commands.
 struct Board : ::testing::Test {
-    // Every deal gives the computer the order 3 1 4 5 9 2 6 8 7.
     Board() {
-        generator.Deal(Order);
-        generator.Deal(Order);
+        for (int deal = 0; deal < 2; ++deal) // the computer's order in every deal
+            generator.Deal({3, 1, 4, 5, 9, 2, 6, 8, 7});
         ShowWindow(form.hwnd(), SW_SHOWNOACTIVATE);
-        UpdateWindow(form.hwnd());
-        Pump();
-        // On the screen once its green and the last hand card show there.
-        WaitFor([this] {
-            Pump();
-            return ScreenPixel(form.hwnd(), 1, 1) == Green &&
-                   ScreenPixel(Hand(9), 1, 0) == DarkGold;
-        });
-    }
-    static COLORREF ScreenPixel(HWND window, int x, int y) {
-        POINT at{x, y};
-        ClientToScreen(window, &at);
-        const HDC screen = GetDC(nullptr);
-        const COLORREF colour = GetPixel(screen, at.x, at.y);
-        ReleaseDC(nullptr, screen);
-        return colour;
-    }
-    // A window's client area as it is on the screen, row by row.
-    static std::vector<COLORREF> ScreenPixels(HWND window) {
-        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
-        Sleep(100); // Wine shows a window's new drawing on the screen a moment later
-        RECT area;
-        GetClientRect(window, &area);
-        POINT origin{0, 0};
-        ClientToScreen(window, &origin);
-        const HDC screen = GetDC(nullptr);
-        std::vector<COLORREF> pixels;
-        for (int y = 0; y < area.bottom; ++y)
-            for (int x = 0; x < area.right; ++x)
-                pixels.push_back(GetPixel(screen, origin.x + x, origin.y + y));
-        ReleaseDC(nullptr, screen);
-        return pixels;
+        // On the screen once the last hand card shows there.
+        WaitFor([this] { return ScreenPixels(Hand(9))[1] == DarkGold; });
     }
     // The mouse pressed at a point of a window's client area and released at
     // another, through the system's input queue as a real mouse gives them.
     static void Mouse(HWND window, POINT press, POINT release) {
-        const auto input = [window](POINT at, DWORD button) {
+        for (auto [at, button] :
+             {std::pair(press, MOUSEEVENTF_LEFTDOWN), std::pair(release, MOUSEEVENTF_LEFTUP)}) {
             ClientToScreen(window, &at);
-            INPUT event{};
-            event.type = INPUT_MOUSE;
-            event.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-            event.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-            event.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | button;
-            SendInput(1, &event, sizeof event);
+            SetCursorPos(at.x, at.y);
+            mouse_event(button, 0, 0, 0, 0);
             Pump();
-        };
-        input(press, MOUSEEVENTF_LEFTDOWN);
-        input(release, MOUSEEVENTF_LEFTUP);
+        }
     }
     static void Click(HWND window) { Mouse(window, {12, 17}, {12, 17}); }
-    void Menu(WORD item) {
-        PostMessageW(form.hwnd(), WM_COMMAND, MAKEWPARAM(item, 0), 0);
-        Pump();
-    }
+    void Menu(WORD item) { SendMessageW(form.hwnd(), WM_COMMAND, MAKEWPARAM(item, 0), 0); }
     HWND Hand(int card) const { return form.Image(HandImage(card)).hwnd(); }
 
-    ScriptedGenerator generator;
+    zamut::testing::ScriptedGenerator generator;
     std::vector<std::string> commands;
     Form1 form{generator,
                {.showAbout = [this] { commands.push_back("about"); },
@@ -119,42 +60,31 @@ struct Board : ::testing::Test {
 };
 
 TEST_F(Board, ControlsStandWhereTheBoardWasDesigned) {
-    RECT client;
-    GetClientRect(form.hwnd(), &client);
-    EXPECT_EQ(Describe(client), "0,0 453x358");
+    EXPECT_EQ(ClientArea(form.hwnd(), form.hwnd()), "0,0 453x358");
     for (int n = 1; n <= 9; ++n) {
-        const int left = 64 + 40 * (n - 1);
-        EXPECT_EQ(Describe(PlaceInParent(form.Image(ComputerRowImage(n)).hwnd())),
-                  Describe({left, 48, left + 24, 82}));
-        EXPECT_EQ(Describe(PlaceInParent(form.Image(PlayerRowImage(n)).hwnd())),
-                  Describe({left, 96, left + 24, 130}));
+        const std::string left = std::to_string(64 + 40 * (n - 1));
+        EXPECT_EQ(Place(form.Image(ComputerRowImage(n)).hwnd()), left + ",48 24x34");
+        EXPECT_EQ(Place(form.Image(PlayerRowImage(n)).hwnd()), left + ",96 24x34");
         // Measured from the hand panel's client area, inside its edge.
-        const int handLeft = 8 + 40 * (n - 1);
-        EXPECT_EQ(Describe(PlaceInParent(Hand(n))), Describe({handLeft, 8, handLeft + 24, 42}));
+        EXPECT_EQ(Place(Hand(n)), std::to_string(8 + 40 * (n - 1)) + ",8 24x34");
     }
-    // The picture boxes: outer rectangles, and client areas inside a 2-pixel edge.
-    const auto inner = [](HWND box) {
-        RECT r;
-        GetClientRect(box, &r);
-        return Describe(r);
+    // The picture boxes: client areas inside a 2-pixel edge. Labels keep their
+    // top-left corner and take the size of their text in the game font (Monapo
+    // standing in for "ＭＳ Ｐゴシック" under Wine).
+    EXPECT_EQ(ClientArea(form.Picture1->hwnd(), form.Picture1->hwnd()), "0,0 117x77");
+    EXPECT_EQ(ClientArea(form.Picture2->hwnd(), form.Picture2->hwnd()), "0,0 365x53");
+    const std::vector<std::pair<HWND, std::string>> places{
+        {form.Picture1->hwnd(), "304,144 121x81"}, {form.Picture2->hwnd(), "40,232 369x57"},
+        {form.Label7->hwnd(), "16,56 34x16"},      {form.Label8->hwnd(), "8,104 44x16"},
+        {form.Label2->hwnd(), "40,8 34x16"},       {form.Label5->hwnd(), "16,32 44x16"},
+        {form.Label6->hwnd(), "72,32 34x16"},      {form.Label3->hwnd(), "32,56 9x16"},
+        {form.Label4->hwnd(), "80,56 9x16"},
     };
-    EXPECT_EQ(Describe(PlaceInParent(form.Picture1->hwnd())), "304,144 121x81");
-    EXPECT_EQ(inner(form.Picture1->hwnd()), "0,0 117x77");
-    EXPECT_EQ(Describe(PlaceInParent(form.Picture2->hwnd())), "40,232 369x57");
-    EXPECT_EQ(inner(form.Picture2->hwnd()), "0,0 365x53");
-    // Labels keep their top-left corner and take the size of their text in the
-    // game font (Monapo standing in for "ＭＳ Ｐゴシック" under Wine).
-    const std::vector<std::pair<LabelControl*, std::string>> labels{
-        {form.Label7.get(), "16,56 34x16"}, {form.Label8.get(), "8,104 44x16"},
-        {form.Label2.get(), "40,8 34x16"},  {form.Label5.get(), "16,32 44x16"},
-        {form.Label6.get(), "72,32 34x16"}, {form.Label3.get(), "32,56 9x16"},
-        {form.Label4.get(), "80,56 9x16"},
-    };
-    for (const auto& [label, place] : labels)
-        EXPECT_EQ(Describe(PlaceInParent(label->hwnd())), place);
+    for (const auto& [window, place] : places)
+        EXPECT_EQ(Place(window), place);
     EXPECT_FALSE(IsWindowVisible(form.Label1->hwnd())); // empty before the first game
     form.SetCaption(LabelId::Label4, "10");             // two digits widen it to the right
-    EXPECT_EQ(Describe(PlaceInParent(form.Label4->hwnd())), "80,56 18x16");
+    EXPECT_EQ(Place(form.Label4->hwnd()), "80,56 18x16");
     // The round caption at its place; longer verdicts keep 8 pixels from the
     // score panel (left at 304), the longest wrapped between two such gaps.
     const std::vector<std::pair<const char*, std::string>> captions{
@@ -165,55 +95,47 @@ TEST_F(Board, ControlsStandWhereTheBoardWasDesigned) {
     for (const auto& [caption, place] : captions) {
         form.SetCaption(LabelId::Label1, caption);
         EXPECT_TRUE(IsWindowVisible(form.Label1->hwnd()));
-        EXPECT_EQ(Describe(PlaceInParent(form.Label1->hwnd())), place) << caption;
+        EXPECT_EQ(Place(form.Label1->hwnd()), place) << caption;
     }
 }
 
 TEST_F(Board, PicturesShowTheGreenThroughTheirCornersAndLookTheSameDisabled) {
     // Corners transparent on the board and in the hand panel; the top band of
     // a face and of the back.
-    const auto at = [](const std::vector<COLORREF>& card, int x, int y) {
-        return card.at(std::size_t(y * 24 + x));
-    };
     const std::vector<COLORREF> back = ScreenPixels(form.Image(PlayerRowImage(1)).hwnd());
     const std::vector<COLORREF> five = ScreenPixels(Hand(5));
     for (const auto& card : {back, five}) {
-        EXPECT_EQ(at(card, 0, 0), Green);
-        EXPECT_EQ(at(card, 23, 33), Green);
+        EXPECT_EQ(card.at(0), Green);
+        EXPECT_EQ(card.at(23 + 33 * 24), Green);
     }
-    EXPECT_EQ(at(back, 1, 0), RGB(255, 255, 255));
-    EXPECT_EQ(at(five, 1, 0), DarkGold);
-    EXPECT_EQ(at(five, 22, 0), Brown);
+    EXPECT_EQ(back.at(1), RGB(255, 255, 255));
+    EXPECT_EQ(five.at(1), DarkGold);
+    EXPECT_EQ(five.at(22), RGB(132, 66, 0));
     // A hand card looks the same disabled (as it starts) and enabled.
     const std::vector<COLORREF> disabled = ScreenPixels(Hand(9));
     form.SetCardEnabled(HandImage(9), true);
     EXPECT_EQ(ScreenPixels(Hand(9)), disabled);
 }
 
-TEST_F(Board, OnlyAnEnabledCardTakesAPressAndReleaseOnItself) {
+TEST_F(Board, AWholeMatchThroughClicksOnEnabledCardsAndTheMenu) {
     Click(Hand(3)); // before the first new game: disabled, nothing happens
     EXPECT_EQ(form.state.CurrentRound, 0);
     Menu(Form1::start);
     EXPECT_EQ(form.Label1->text(), L"１回戦");
-    Mouse(Hand(3), {12, 17}, {52, 17}); // pressed on card 3, released on card 4: no click
+    Mouse(Hand(4), {12, 17}, {52, 17}); // pressed on card 4, released on card 5: no click
     EXPECT_EQ(form.state.CurrentRound, 1);
-    Click(Hand(3));
+    // The computer plays its order; the player answers each card with the
+    // next higher one (9 with 1), winning eight rounds.
+    Click(Hand(4));
     EXPECT_EQ(form.state.CurrentRound, 2);
-    EXPECT_EQ(form.state.PlayerCard[1], 3);
-    EXPECT_FALSE(IsWindowEnabled(Hand(3)));
-    EXPECT_EQ(form.Image(HandImage(3)).picture(), &form.Image1[0]);
-    EXPECT_EQ(form.Image(PlayerRowImage(1)).picture(), &form.Image1[3]);
+    EXPECT_EQ(form.state.PlayerCard[1], 4);
+    EXPECT_FALSE(IsWindowEnabled(Hand(4)));
+    EXPECT_EQ(form.Image(HandImage(4)).picture(), &form.Image1[0]);
+    EXPECT_EQ(form.Image(PlayerRowImage(1)).picture(), &form.Image1[4]);
     EXPECT_EQ(form.Image(ComputerRowImage(1)).picture(), &form.Image1[3]);
-    Click(Hand(3)); // played: disabled again
+    Click(Hand(4)); // played: disabled again
     EXPECT_EQ(form.state.CurrentRound, 2);
-}
-
-TEST_F(Board, AWholeMatchThroughTheWindowsMessagesAndInput) {
-    Menu(Form1::start);
-    // The computer plays its order; the player answers each card with
-    // the next higher one (9 with 1), winning eight rounds. What a played
-    // card shows is the engine's and the test above's.
-    for (const int card : {4, 2, 5, 6, 1, 3, 7, 9, 8})
+    for (const int card : {2, 5, 6, 1, 3, 7, 9, 8})
         Click(Hand(card));
     EXPECT_EQ(form.Label1->text(), L"あなたの勝ちです");
     EXPECT_EQ(form.Label3->text(), L"80");
@@ -221,7 +143,8 @@ TEST_F(Board, AWholeMatchThroughTheWindowsMessagesAndInput) {
     Menu(Form1::version);
     Menu(Form1::end);
     EXPECT_EQ(commands, (std::vector<std::string>{"about", "exit"}));
-    EXPECT_EQ(form.Label1->text(), L"あなたの勝ちです"); // through every menu action but start
+    // The verdict stays through every menu action but start.
+    EXPECT_EQ(form.Label1->text(), L"あなたの勝ちです");
     Menu(Form1::start);
     EXPECT_EQ(form.Label1->text(), L"１回戦");
     EXPECT_EQ(form.Label3->text(), L"0");
@@ -230,19 +153,18 @@ TEST_F(Board, AWholeMatchThroughTheWindowsMessagesAndInput) {
 // Help with no engine beside the program: one message, which blocks nothing.
 TEST_F(Board, HelpWithoutItsEngineSaysSoWhileTheBoardPlaysOn) {
     form.dlgCommonDialog.engine = L"Z:/nowhere/zamut-help.exe";
-    const auto box = [] { return FindWindowW(L"#32770", L"ザムト"); };
     Menu(Form1::zamut);
-    ASSERT_TRUE(WaitFor([&] { return box() != nullptr; }));
+    const HWND box = WaitForWindow(L"#32770", GetCurrentProcessId());
+    ASSERT_NE(box, nullptr);
     Menu(Form1::zamut);
     Menu(Form1::start); // the board still answers
     EXPECT_EQ(form.Label1->text(), L"１回戦");
-    wchar_t text[256] = {};
-    GetDlgItemTextW(box(), 0xFFFF, text, 256);
-    EXPECT_EQ(std::wstring(text), EngineFailureText(form.dlgCommonDialog.engine));
-    PostMessageW(box(), WM_COMMAND, IDOK, 0);
-    EXPECT_TRUE(WaitFor([&] { return box() == nullptr; }));
-    EXPECT_EQ(FindWindowW(L"#32770", L"ザムト"), nullptr); // there was only one
+    EXPECT_EQ(Text(box), L"ザムト");
+    EXPECT_EQ(Text(GetDlgItem(box, 0xFFFF)), EngineFailureText(form.dlgCommonDialog.engine));
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(box); }));
+    EXPECT_TRUE(Windows(L"#32770", GetCurrentProcessId()).empty()); // there was only one
 }
 
 } // namespace
-} // namespace zamut::win
+} // namespace zamut::win::testing
