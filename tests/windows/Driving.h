@@ -14,7 +14,8 @@ namespace zamut::win::testing {
 
 // Polls the condition for up to five seconds; true once it holds.
 inline bool WaitFor(const std::function<bool()>& condition) {
-    for (int i = 0; i < 200 && !condition(); ++i)
+    const ULONGLONG end = GetTickCount64() + 5000;
+    while (!condition() && GetTickCount64() < end)
         Sleep(25);
     return condition();
 }

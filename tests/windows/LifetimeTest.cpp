@@ -65,17 +65,22 @@ TEST(Lifetime, TheBoardClosesWhileAboutStaysAndTheLastWindowEndsTheProgram) {
     EXPECT_EQ(program.ExitCode(5000), 0U);
 }
 
+// The prefix's dots per inch for the programs started while it lives.
+struct ScreenDpi {
+    explicit ScreenDpi(DWORD dpi) { Set(dpi); }
+    ~ScreenDpi() { Set(96); }
+    static void Set(DWORD dpi) {
+        RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", REG_DWORD, &dpi,
+                        sizeof dpi);
+    }
+};
+
 // At 192 dpi the board keeps its designed proportions at twice the pixels, and
 // each picture pixel becomes an exact 2 x 2 block.
 TEST(HighDpi, At192TheBoardDoublesAndItsPicturesStayCrisp) {
     SetProcessDPIAware(); // the other program's windows in real pixels
-    const auto setDpi = [](DWORD dpi) {
-        RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", REG_DWORD, &dpi,
-                        sizeof dpi);
-    };
-    setDpi(192);
+    const ScreenDpi dpi(192);
     const Program program;
-    setDpi(96); // the program has read it on starting
     EXPECT_EQ(ClientArea(program.board, program.board), "0,0 906x716");
     HWND card = nullptr; // hand card 5, in the hand panel
     for (const HWND panel : Windows(L"ZamutPictureBox", 0, program.board))
@@ -86,10 +91,9 @@ TEST(HighDpi, At192TheBoardDoublesAndItsPicturesStayCrisp) {
     std::vector<COLORREF> pixels;
     EXPECT_TRUE(WaitFor([&] { return (pixels = ScreenPixels(card)).at(2) == RGB(198, 132, 0); }));
     EXPECT_EQ(pixels.at(48 + 1), RGB(0, 128, 0));
-    for (std::size_t y = 0; y < 68; ++y)
-        for (std::size_t x = 0; x < 48; ++x)
-            ASSERT_EQ(pixels.at(y * 48 + x), pixels.at((y & ~1U) * 48 + (x & ~1U)))
-                << x << "," << y;
+    // Each pixel as the top-left one of its 2 x 2 block (rows of 48).
+    for (std::size_t i = 0; i < pixels.size(); ++i)
+        ASSERT_EQ(pixels[i], pixels[i / 96 * 96 + (i % 48 & ~1U)]) << i % 48 << "," << i / 48;
 }
 
 } // namespace
