@@ -12,7 +12,7 @@ class GameWindows : public testing::GameFixture {
 protected:
     // Runs the event loop with `steps` queued, as the user would do them; a
     // stuck loop gives up after two seconds with status 99.
-    static int RunEventLoop(const std::function<void()>& steps) {
+    static int runEventLoop(const std::function<void()>& steps) {
         QTimer::singleShot(0, steps);
         QTimer::singleShot(2000, [] { QCoreApplication::exit(99); });
         return QApplication::exec();
@@ -37,7 +37,7 @@ TEST_F(GameWindows, TheAboutWindowIsMadeByTheFirstAboutCommand) {
 
 TEST_F(GameWindows, ClosingTheBoardLeavesAboutOpenUntilItIsClosedToo) {
     bool aboutOpenAlone = false;
-    EXPECT_EQ(RunEventLoop([&] {
+    EXPECT_EQ(runEventLoop([&] {
                   form.menu().version->trigger();
                   form.close();
                   QTimer::singleShot(50, [&] {
@@ -50,11 +50,11 @@ TEST_F(GameWindows, ClosingTheBoardLeavesAboutOpenUntilItIsClosedToo) {
 }
 
 TEST_F(GameWindows, ClosingTheBoardAloneOrChoosingExitEndsTheApplication) {
-    EXPECT_EQ(RunEventLoop([&] { form.close(); }), 0);
+    EXPECT_EQ(runEventLoop([&] { form.close(); }), 0);
     form.show();
-    EXPECT_EQ(RunEventLoop([&] {
+    EXPECT_EQ(runEventLoop([&] {
                   form.menu().start->trigger();
-                  ClickCard(2);
+                  clickCard(2);
                   form.menu().version->trigger();
                   form.menu().end->trigger(); // mid-match, About open
               }),

@@ -11,7 +11,7 @@ namespace {
 
 using namespace zamut::testing;
 
-bool IsPermutation(const MatchState& state) {
+bool isPermutation(const MatchState& state) {
     std::set<int> seen;
     for (int round = 1; round <= 9; ++round)
         seen.insert(state.ComputerCard[round]);
@@ -20,9 +20,9 @@ bool IsPermutation(const MatchState& state) {
 
 TEST(NewGame, RedrawsRepeatsThenResetsMatchAndBoardAndEnablesTheHandInOrder) {
     // 3, 3 again (drawn anew), then 1, 2, 4..9.
-    ScriptedGenerator generator({FractionFor(3), FractionFor(3), FractionFor(1), FractionFor(2),
-                                 FractionFor(4), FractionFor(5), FractionFor(6), FractionFor(7),
-                                 FractionFor(8), FractionFor(9)});
+    ScriptedGenerator generator({fractionFor(3), fractionFor(3), fractionFor(1), fractionFor(2),
+                                 fractionFor(4), fractionFor(5), fractionFor(6), fractionFor(7),
+                                 fractionFor(8), fractionFor(9)});
     // Mid-match (the computer has 9 points): a redraw looks only at this deal's
     // cards, and the player's cards played so far stay.
     DealtMatch match({9, 8, 7, 6, 5, 4, 3, 2, 1});
@@ -79,7 +79,7 @@ TEST(Deal, EveryValueIsEquallyLikelyAtEveryPosition) {
     for (int i = 0; i < deals; ++i) {
         board.calls.clear();
         Deal(state, board, i % 2 == 0 ? generator : frozen);
-        ASSERT_TRUE(IsPermutation(state));
+        ASSERT_TRUE(isPermutation(state));
         for (int n = 1; n <= 9; ++n)
             ++counts[std::size_t(n - 1)][std::size_t(state.ComputerCard[n] - 1)];
     }

@@ -35,7 +35,7 @@ constexpr std::array<const char* const*, 10> CardXpm{card0_xpm, card1_xpm, card2
                                                      card4_xpm, card5_xpm, card6_xpm, card7_xpm,
                                                      card8_xpm, card9_xpm};
 
-std::size_t SlotIndex(std::int32_t slot) {
+std::size_t slotIndex(std::int32_t slot) {
     if (slot < 1 || slot > 9) {
         throw std::out_of_range("board image slot outside 1..9");
     }
@@ -46,18 +46,18 @@ std::size_t SlotIndex(std::int32_t slot) {
 
 Form1::Form1(RandomGenerator& generator, Commands commands, HICON icon, BoardScale scale)
     : generator_(generator), commands_(std::move(commands)), scale_(scale),
-      regular_(CreateGameFont(MulDiv(12, scale.dpi, 72), false)),
-      bold_(CreateGameFont(MulDiv(12, scale.dpi, 72), true)),
-      captionFont_(CreateGameFont(MulDiv(1425, scale.dpi, 7200), true)) {
+      regular_(createGameFont(MulDiv(12, scale.dpi, 72), false)),
+      bold_(createGameFont(MulDiv(12, scale.dpi, 72), true)),
+      captionFont_(createGameFont(MulDiv(1425, scale.dpi, 7200), true)) {
     for (std::size_t k = 0; k < Image1.size(); ++k) {
-        Image1[k] = Picture(ParseXpm(CardXpm[k]));
+        Image1[k] = Picture(parseXpm(CardXpm[k]));
     }
-    RegisterClassOnce(ClassName, CreateSolidBrush(BoardGreen), icon);
+    registerClassOnce(ClassName, CreateSolidBrush(BoardGreen), icon);
     dlgCommonDialog.title = L"ザムト";
-    BuildMenus();
-    RECT outer{0, 0, scale_.Px(6795), scale_.Px(5370)};
+    buildMenus();
+    RECT outer{0, 0, scale_.px(6795), scale_.px(5370)};
     AdjustWindowRectEx(&outer, Style, TRUE, 0);
-    Create(ClassName, 0, Style,
+    create(ClassName, 0, Style,
            {CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT + outer.right - outer.left,
             CW_USEDEFAULT + outer.bottom - outer.top},
            nullptr, nullptr, L"ザムト");
@@ -71,10 +71,10 @@ Form1::Form1(RandomGenerator& generator, Commands commands, HICON icon, BoardSca
     // Wine at high DPI): the client area gets exactly its designed size.
     RECT client;
     GetClientRect(hwnd(), &client);
-    SetWindowPos(hwnd(), nullptr, 0, 0, outer.right - outer.left + scale_.Px(6795) - client.right,
-                 outer.bottom - outer.top + scale_.Px(5370) - client.bottom,
+    SetWindowPos(hwnd(), nullptr, 0, 0, outer.right - outer.left + scale_.px(6795) - client.right,
+                 outer.bottom - outer.top + scale_.px(5370) - client.bottom,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    BuildBoard();
+    buildBoard();
 }
 
 Form1::~Form1() {
@@ -87,7 +87,7 @@ Form1::~Form1() {
     DeleteObject(captionFont_);
 }
 
-void Form1::BuildMenus() {
+void Form1::buildMenus() {
     game = CreatePopupMenu();
     AppendMenuW(game, MF_STRING, start, L"新規ゲーム");
     AppendMenuW(game, MF_STRING, end, L"終了");
@@ -96,10 +96,10 @@ void Form1::BuildMenus() {
     AppendMenuW(help, MF_STRING, version, L"バージョン");
 }
 
-void Form1::BuildBoard() {
-    const auto at = [this](int left, int top) { return POINT{scale_.Px(left), scale_.Px(top)}; };
-    const SIZE imageSize{scale_.Px(360), scale_.Px(510)};
-    const int factor = scale_.PictureFactor();
+void Form1::buildBoard() {
+    const auto at = [this](int left, int top) { return POINT{scale_.px(left), scale_.px(top)}; };
+    const SIZE imageSize{scale_.px(360), scale_.px(510)};
+    const int factor = scale_.pictureFactor();
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
     const COLORREF faceText = GetSysColor(COLOR_BTNTEXT);
     const LabelLook regular{regular_, face, faceText};
@@ -109,10 +109,10 @@ void Form1::BuildBoard() {
     for (int n = 1; n <= 9; ++n) {
         const auto slot = static_cast<std::size_t>(n - 1);
         const int left = 960 + 600 * (n - 1);
-        Image4x[slot] = std::make_unique<ImageControl>(hwnd(), ControlId(ComputerRowImage(n)),
+        Image4x[slot] = std::make_unique<ImageControl>(hwnd(), controlId(computerRowImage(n)),
                                                        at(left, 720), imageSize, Image1[0], factor);
         Image3x[slot] = std::make_unique<ImageControl>(
-            hwnd(), ControlId(PlayerRowImage(n)), at(left, 1440), imageSize, Image1[0], factor);
+            hwnd(), controlId(playerRowImage(n)), at(left, 1440), imageSize, Image1[0], factor);
     }
     Label7 = std::make_unique<LabelControl>(hwnd(), at(240, 840), L"COM", centred);
     Label8 = std::make_unique<LabelControl>(hwnd(), at(120, 1560), L"あなた", centred);
@@ -120,8 +120,8 @@ void Form1::BuildBoard() {
                                             LabelLook{captionFont_, BoardGreen, faceText, true});
 
     const auto box = [&](int left, int top, int width, int height) {
-        return RECT{scale_.Px(left), scale_.Px(top), scale_.Px(left + width),
-                    scale_.Px(top + height)};
+        return RECT{scale_.px(left), scale_.px(top), scale_.px(left + width),
+                    scale_.px(top + height)};
     };
     Picture1 = std::make_unique<PictureBox>(hwnd(), box(4560, 2160, 1815, 1215), face);
     const HWND panel = Picture1->hwnd();
@@ -135,7 +135,7 @@ void Form1::BuildBoard() {
     Picture2 = std::make_unique<PictureBox>(hwnd(), box(600, 3480, 5535, 855), BoardGreen);
     for (int v = 1; v <= 9; ++v) {
         const auto slot = static_cast<std::size_t>(v - 1);
-        Image2x[slot] = std::make_unique<ImageControl>(Picture2->hwnd(), ControlId(HandImage(v)),
+        Image2x[slot] = std::make_unique<ImageControl>(Picture2->hwnd(), controlId(handImage(v)),
                                                        at(120 + 600 * (v - 1), 120), imageSize,
                                                        Image1[slot + 1], factor);
         EnableWindow(Image2x[slot]->hwnd(), FALSE);
@@ -146,8 +146,8 @@ void Form1::BuildBoard() {
     }
 }
 
-ImageControl& Form1::Image(ImageId id) const {
-    const std::size_t slot = SlotIndex(id.slot);
+ImageControl& Form1::image(ImageId id) const {
+    const std::size_t slot = slotIndex(id.slot);
     switch (id.row) {
     case ImageRow::Hand:
         return *Image2x[slot];
@@ -159,7 +159,7 @@ ImageControl& Form1::Image(ImageId id) const {
     throw std::out_of_range("unknown board image row");
 }
 
-LabelControl& Form1::Label(LabelId id) const {
+LabelControl& Form1::label(LabelId id) const {
     switch (id) {
     case LabelId::Label1:
         return *Label1;
@@ -171,77 +171,77 @@ LabelControl& Form1::Label(LabelId id) const {
     throw std::out_of_range("unknown board label");
 }
 
-void Form1::ShowCardPicture(ImageId image, CardPicture picture) {
-    Image(image).SetPicture(Image1.at(static_cast<std::size_t>(picture)));
+void Form1::ShowCardPicture(ImageId id, CardPicture shown) {
+    image(id).setPicture(Image1.at(static_cast<std::size_t>(shown)));
 }
 
 void Form1::SetCardEnabled(ImageId handImage, bool on) {
     if (handImage.row != ImageRow::Hand) {
         throw std::invalid_argument("only hand images take clicks");
     }
-    EnableWindow(Image(handImage).hwnd(), on ? TRUE : FALSE);
+    EnableWindow(image(handImage).hwnd(), on ? TRUE : FALSE);
 }
 
-void Form1::SetCaption(LabelId label, std::string_view text) {
-    Label(label).SetText(Widen(text));
-    if (label == LabelId::Label1) {
+void Form1::SetCaption(LabelId id, std::string_view text) {
+    label(id).setText(widen(text));
+    if (id == LabelId::Label1) {
         // A verdict longer than a round caption moves left of the score
         // panel, or wraps there, so that it can be read whole.
         RECT panel;
         GetWindowRect(Picture1->hwnd(), &panel);
         MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&panel), 1);
-        const CaptionBox box = PlaceRoundCaption(static_cast<int>(Label1->TextSize().cx),
-                                                 scale_.Px(3105), scale_.Px(2520), panel.left);
-        Label1->Place({box.left, box.top}, box.wraps ? box.width : 0);
+        const CaptionBox box = placeRoundCaption(static_cast<int>(Label1->textSize().cx),
+                                                 scale_.px(3105), scale_.px(2520), panel.left);
+        Label1->place({box.left, box.top}, box.wraps ? box.width : 0);
     }
 }
 
-void Form1::NewGameCommand() {
+void Form1::newGameCommand() {
     NewGame(state, *this, generator_);
 }
 
-void Form1::PlayCardCommand(CardValue card) {
+void Form1::playCardCommand(CardValue card) {
     PlayCard(state, *this, card);
 }
 
-void Form1::ExitCommand() {
+void Form1::exitCommand() {
     commands_.exit();
 }
 
-void Form1::HelpCommand() {
+void Form1::helpCommand() {
     // The file and the command are given anew on every request.
     dlgCommonDialog.HelpFile = L"help.hlp";
     dlgCommonDialog.HelpCommand = HelpContents;
     dlgCommonDialog.ShowHelp();
 }
 
-void Form1::VersionCommand() {
+void Form1::versionCommand() {
     commands_.showAbout();
 }
 
-LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Form1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND: {
         const WORD id = LOWORD(wParam);
         if (lParam != 0) { // a control: the hand images are the only ones that click
-            const int card = id - ControlId(HandImage(0));
+            const int card = id - controlId(handImage(0));
             if (HIWORD(wParam) == BN_CLICKED && card >= 1 && card <= 9) {
-                PlayCardCommand(card);
+                playCardCommand(card);
             }
             return 0;
         }
         switch (id) {
         case start:
-            NewGameCommand();
+            newGameCommand();
             break;
         case end:
-            ExitCommand();
+            exitCommand();
             break;
         case zamut:
-            HelpCommand();
+            helpCommand();
             break;
         case version:
-            VersionCommand();
+            versionCommand();
             break;
         default:
             break;
@@ -254,7 +254,7 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     default:
-        return Window::HandleMessage(message, wParam, lParam);
+        return Window::handleMessage(message, wParam, lParam);
     }
 }
 
