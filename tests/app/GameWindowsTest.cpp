@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// How the game's windows live together: help requests, About, closing and exit.
+// How the game's windows live together: About, closing and exit.
 #include "GameFixture.h"
 
 #include <QApplication>
@@ -18,14 +18,6 @@ protected:
         return QApplication::exec();
     }
 };
-
-TEST_F(GameWindows, HelpAsksForTheContentsOfHelpHlpEveryTime) {
-    form.menu().zamut->trigger();
-    form.menu().zamut->trigger();
-    ASSERT_EQ(help->requests.size(), 2u);
-    for (const auto& request : help->requests)
-        EXPECT_EQ(request.arguments, (QStringList{"help.hlp", "3"}));
-}
 
 // One About window, modeless, is the monkey test's; here, that none is made
 // before the first About command.

@@ -134,6 +134,8 @@ protected:
         ASSERT_EQ(form.state(), shadow);
         for (const LabelId id : {LabelId::Label1, LabelId::Label3, LabelId::Label4})
             ASSERT_EQ(label(id)->text().toStdString(), snapshot.captions[std::size_t(id)]);
+        for (const LabelId total : {LabelId::Label3, LabelId::Label4}) // two digits fit too
+            ASSERT_EQ(label(total)->size(), label(total)->sizeHint());
         ASSERT_EQ(label(LabelId::Label1)->isVisible(), !snapshot.captions[1].empty());
         for (const ImageRow row : {ImageRow::Hand, ImageRow::Player, ImageRow::Computer}) {
             for (int n = 1; n <= RoundCount; ++n) {
@@ -150,6 +152,8 @@ protected:
             1);
         ASSERT_EQ(aboutOpen(), aboutExpectedOpen);
         ASSERT_EQ(help->requests.size(), helpRequests);
+        for (const auto& request : help->requests) // the contents of help.hlp, every time
+            ASSERT_EQ(request.arguments, (QStringList{"help.hlp", "3"}));
         ASSERT_TRUE(fatalErrors.isEmpty()) << fatalErrors.join(u'\n').toStdString();
     }
 

@@ -11,14 +11,6 @@ namespace {
 
 using Board = testing::GameFixture;
 
-// What every click shows is the monkey test's; here, that a total grows to fit.
-TEST_F(Board, ATwoDigitTotalWidensItsLabel) {
-    newMatch({1, 2, 3, 4, 5, 6, 7, 8, 9});
-    clickCard(9);
-    EXPECT_EQ(label(LabelId::Label3)->text(), "10");
-    EXPECT_EQ(label(LabelId::Label3)->size(), label(LabelId::Label3)->sizeHint());
-}
-
 // Other buttons, played cards and the rows are the monkey test's; it never
 // lets go of a card elsewhere: the pressed card gets that release.
 TEST_F(Board, ACardReleasedOffItselfIsNotPlayed) {
