@@ -19,14 +19,6 @@ protected:
     }
 };
 
-// One About window, modeless, is the monkey test's; here, that none is made
-// before the first About command.
-TEST_F(GameWindows, TheAboutWindowIsMadeByTheFirstAboutCommand) {
-    EXPECT_EQ(game.about(), nullptr);
-    form.menu().version->trigger();
-    EXPECT_TRUE(game.about() != nullptr && game.about()->isVisible());
-}
-
 TEST_F(GameWindows, ClosingTheBoardLeavesAboutOpenUntilItIsClosedToo) {
     bool aboutOpenAlone = false;
     EXPECT_EQ(runEventLoop([&] {

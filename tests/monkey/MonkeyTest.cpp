@@ -104,6 +104,7 @@ protected:
         }
         helpRequests += action == Help ? 1 : 0;
         aboutExpectedOpen = action == About || (aboutExpectedOpen && action < AboutOK);
+        aboutMade = aboutMade || action == About; // the first About command makes it
     }
 
     // A left click on a hand card, or a click of any button anywhere on the board.
@@ -151,6 +152,7 @@ protected:
                                   [](QWidget* window) { return qobject_cast<frmAbout*>(window); }),
             1);
         ASSERT_EQ(aboutOpen(), aboutExpectedOpen);
+        ASSERT_EQ(game.about() != nullptr, aboutMade);
         ASSERT_EQ(help->requests.size(), helpRequests);
         for (const auto& request : help->requests) // the contents of help.hlp, every time
             ASSERT_EQ(request.arguments, (QStringList{"help.hlp", "3"}));
@@ -174,6 +176,7 @@ protected:
     SnapshotBoard snapshot;
     bool mirrored = false;
     bool aboutExpectedOpen = false;
+    bool aboutMade = false;
     std::size_t helpRequests = 0;
     std::uint64_t finishedMatches = 0;
 };
