@@ -18,13 +18,13 @@ namespace zamut {
 
 namespace {
 
-const QColor BoardGreen(0, 128, 0);
+const QColor BoardGreen(layout::BoardGreen.red, layout::BoardGreen.green, layout::BoardGreen.blue);
+// Qt's pixels are points at 96 dots per inch.
+constexpr int LabelPixels = layout::LabelCentipoints * 96 / 7200;
+constexpr int CaptionPixels = layout::CaptionCentipoints * 96 / 7200;
 
 // The help engine's command for a help file's contents topic.
 constexpr qint16 HelpContents = 3;
-
-// Where the round caption stands unless a long verdict must move it.
-constexpr QPoint RoundCaptionOrigin(px(3105), px(2520));
 
 struct LabelLook {
     QFont font;
@@ -56,12 +56,12 @@ QLabel* addLabel(QWidget* container, const char* name, const QString& text, QPoi
     return label;
 }
 
-PixelImage* addImage(QWidget* container, const QString& name, QPoint topLeft,
-                     const QPixmap& picture) {
+PixelImage* addImage(QWidget* container, ImageId id, const QPixmap& picture) {
     auto* image = new PixelImage(container);
-    image->setObjectName(name);
+    image->setObjectName(QStringLiteral("Image%1%2").arg(static_cast<int>(id.row)).arg(id.slot));
     image->setPicture(picture);
-    image->setGeometry(QRect(topLeft, QSize(px(360), px(510))));
+    image->setGeometry(
+        QRect(px(layout::cardAt(id)), QSize(px(layout::CardWidth), px(layout::CardHeight))));
     return image;
 }
 
@@ -107,7 +107,7 @@ Form1::Form1(RandomGenerator& generator, std::unique_ptr<HelpLauncher> helpLaunc
     }
     buildMenus();
     buildBoard();
-    resize(px(6795), px(5370) + menuBar()->sizeHint().height());
+    resize(px(layout::ClientWidth), px(layout::ClientHeight) + menuBar()->sizeHint().height());
 }
 
 void Form1::buildMenus() {
@@ -136,38 +136,35 @@ void Form1::buildBoard() {
 
     const QColor face = palette().color(QPalette::Button);
     const QColor faceText = palette().color(QPalette::ButtonText);
-    const LabelLook regular{gameFont(16), face, faceText};
-    const LabelLook bold{gameFont(16, true), face, faceText};
-    const LabelLook centred{gameFont(16), face, faceText, Qt::AlignCenter};
+    const LabelLook regular{gameFont(LabelPixels), face, faceText};
+    const LabelLook bold{gameFont(LabelPixels, true), face, faceText};
+    const LabelLook centred{gameFont(LabelPixels), face, faceText, Qt::AlignCenter};
 
     for (int n = 1; n <= RoundCount; ++n) {
-        const int left = px(960 + 600 * (n - 1));
         const auto at = static_cast<std::size_t>(n - 1);
-        Image4x[at] =
-            addImage(board, QStringLiteral("Image4%1").arg(n), {left, px(720)}, Image1[0]);
-        Image3x[at] =
-            addImage(board, QStringLiteral("Image3%1").arg(n), {left, px(1440)}, Image1[0]);
+        Image4x[at] = addImage(board, computerRowImage(n), Image1[0]);
+        Image3x[at] = addImage(board, playerRowImage(n), Image1[0]);
     }
-    Label7 = addLabel(board, "Label7", QStringLiteral("COM"), {px(240), px(840)}, centred);
-    Label8 = addLabel(board, "Label8", QStringLiteral("あなた"), {px(120), px(1560)}, centred);
-    Label1 = addLabel(board, "Label1", QString(), RoundCaptionOrigin,
-                      {gameFont(19, true), BoardGreen, faceText, Qt::AlignCenter});
+    Label7 = addLabel(board, "Label7", QStringLiteral("COM"), px(layout::Label7), centred);
+    Label8 = addLabel(board, "Label8", QStringLiteral("あなた"), px(layout::Label8), centred);
+    Label1 = addLabel(board, "Label1", QString(), px(layout::Label1),
+                      {gameFont(CaptionPixels, true), BoardGreen, faceText, Qt::AlignCenter});
 
-    Picture1 = new PictureBox(board, pxRect(4560, 2160, 1815, 1215));
+    Picture1 = new PictureBox(board, px(layout::Picture1));
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setAutoFillBackground(true);
     QPalette panelColours = Picture1->palette();
     panelColours.setColor(QPalette::Window, face);
     Picture1->setPalette(panelColours);
     QWidget* panel = Picture1->client();
-    Label2 = addLabel(panel, "Label2", QStringLiteral("得点"), {px(600), px(120)},
-                      {gameFont(16, true), face, faceText, Qt::AlignCenter});
-    Label5 = addLabel(panel, "Label5", QStringLiteral("あなた"), {px(240), px(480)}, regular);
-    Label6 = addLabel(panel, "Label6", QStringLiteral("COM"), {px(1080), px(480)}, regular);
-    Label3 = addLabel(panel, "Label3", QStringLiteral("0"), {px(480), px(840)}, bold);
-    Label4 = addLabel(panel, "Label4", QStringLiteral("0"), {px(1200), px(840)}, bold);
+    Label2 = addLabel(panel, "Label2", QStringLiteral("得点"), px(layout::Label2),
+                      {gameFont(LabelPixels, true), face, faceText, Qt::AlignCenter});
+    Label5 = addLabel(panel, "Label5", QStringLiteral("あなた"), px(layout::Label5), regular);
+    Label6 = addLabel(panel, "Label6", QStringLiteral("COM"), px(layout::Label6), regular);
+    Label3 = addLabel(panel, "Label3", QStringLiteral("0"), px(layout::Label3), bold);
+    Label4 = addLabel(panel, "Label4", QStringLiteral("0"), px(layout::Label4), bold);
 
-    Picture2 = new PictureBox(board, pxRect(600, 3480, 5535, 855));
+    Picture2 = new PictureBox(board, px(layout::Picture2));
     Picture2->setObjectName(QStringLiteral("Picture2"));
     Picture2->setAutoFillBackground(true);
     QPalette hand = green;
@@ -175,8 +172,7 @@ void Form1::buildBoard() {
     Picture2->setPalette(hand);
     for (int v = 1; v <= HighestCard; ++v) {
         const auto at = static_cast<std::size_t>(v - 1);
-        Image2x[at] = addImage(Picture2->client(), QStringLiteral("Image2%1").arg(v),
-                               {px(120 + 600 * (v - 1)), px(120)}, Image1[at + 1]);
+        Image2x[at] = addImage(Picture2->client(), handImage(v), Image1[at + 1]);
         Image2x[at]->setEnabled(false);
         Image2x[at]->setButton(true);
     }
@@ -260,8 +256,9 @@ void Form1::placeRoundCaption() {
     Label1->setVisible(!Label1->text().isEmpty());
     Label1->setWordWrap(false);
     Label1->adjustSize();
-    const CaptionBox box = zamut::placeRoundCaption(Label1->width(), RoundCaptionOrigin.x(),
-                                                    RoundCaptionOrigin.y(), Picture1->x());
+    const QPoint origin = px(layout::Label1);
+    const CaptionBox box =
+        zamut::placeRoundCaption(Label1->width(), origin.x(), origin.y(), Picture1->x());
     Label1->setWordWrap(box.wraps);
     Label1->setGeometry(box.left, box.top, box.width,
                         box.wraps ? Label1->heightForWidth(box.width) : Label1->height());

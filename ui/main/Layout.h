@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
-// Board positions in twips and their conversion to pixels.
+// Board positions in twips converted to Qt's pixels.
 
 #pragma once
+
+#include "boardlayout/BoardLayout.h"
 
 #include <QRect>
 
@@ -12,8 +14,11 @@ namespace zamut {
 constexpr int px(int twips) {
     return twips / 15;
 }
-constexpr QRect pxRect(int left, int top, int width, int height) {
-    return {px(left), px(top), px(width), px(height)};
+constexpr QPoint px(layout::Point point) {
+    return {px(point.left), px(point.top)};
+}
+constexpr QRect px(layout::Box box) {
+    return {px(box.left), px(box.top), px(box.width), px(box.height)};
 }
 
 } // namespace zamut

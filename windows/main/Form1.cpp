@@ -25,7 +25,8 @@ namespace zamut::win {
 namespace {
 
 constexpr wchar_t ClassName[] = L"Form1";
-constexpr COLORREF BoardGreen = RGB(0, 128, 0);
+constexpr COLORREF BoardGreen =
+    RGB(layout::BoardGreen.red, layout::BoardGreen.green, layout::BoardGreen.blue);
 // The help engine's command for a help file's contents topic.
 constexpr std::int16_t HelpContents = 3;
 constexpr DWORD Style =
@@ -46,16 +47,18 @@ std::size_t slotIndex(std::int32_t slot) {
 
 Form1::Form1(RandomGenerator& generator, Commands commands, HICON icon, BoardScale scale)
     : generator_(generator), commands_(std::move(commands)), scale_(scale),
-      regular_(createGameFont(MulDiv(12, scale.dpi, 72), false)),
-      bold_(createGameFont(MulDiv(12, scale.dpi, 72), true)),
-      captionFont_(createGameFont(MulDiv(1425, scale.dpi, 7200), true)) {
+      regular_(createGameFont(MulDiv(layout::LabelCentipoints, scale.dpi, 7200), false)),
+      bold_(createGameFont(MulDiv(layout::LabelCentipoints, scale.dpi, 7200), true)),
+      captionFont_(createGameFont(MulDiv(layout::CaptionCentipoints, scale.dpi, 7200), true)) {
     for (std::size_t k = 0; k < Image1.size(); ++k) {
         Image1[k] = Picture(parseXpm(CardXpm[k]));
     }
     registerClassOnce(ClassName, CreateSolidBrush(BoardGreen), icon);
     dlgCommonDialog.title = L"ザムト";
     buildMenus();
-    RECT outer{0, 0, scale_.px(6795), scale_.px(5370)};
+    const int width = scale_.px(layout::ClientWidth);
+    const int height = scale_.px(layout::ClientHeight);
+    RECT outer{0, 0, width, height};
     AdjustWindowRectEx(&outer, Style, TRUE, 0);
     create(ClassName, 0, Style,
            {CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT + outer.right - outer.left,
@@ -71,8 +74,8 @@ Form1::Form1(RandomGenerator& generator, Commands commands, HICON icon, BoardSca
     // Wine at high DPI): the client area gets exactly its designed size.
     RECT client;
     GetClientRect(hwnd(), &client);
-    SetWindowPos(hwnd(), nullptr, 0, 0, outer.right - outer.left + scale_.px(6795) - client.right,
-                 outer.bottom - outer.top + scale_.px(5370) - client.bottom,
+    SetWindowPos(hwnd(), nullptr, 0, 0, outer.right - outer.left + width - client.right,
+                 outer.bottom - outer.top + height - client.bottom,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     buildBoard();
 }
@@ -97,47 +100,41 @@ void Form1::buildMenus() {
 }
 
 void Form1::buildBoard() {
-    const auto at = [this](int left, int top) { return POINT{scale_.px(left), scale_.px(top)}; };
-    const SIZE imageSize{scale_.px(360), scale_.px(510)};
-    const int factor = scale_.pictureFactor();
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
     const COLORREF faceText = GetSysColor(COLOR_BTNTEXT);
     const LabelLook regular{regular_, face, faceText};
     const LabelLook bold{bold_, face, faceText};
     const LabelLook centred{regular_, face, faceText, true};
+    const auto card = [this](HWND parent, ImageId id, const Picture& picture) {
+        return std::make_unique<ImageControl>(
+            parent, controlId(id), scale_.px(layout::cardAt(id)),
+            SIZE{scale_.px(layout::CardWidth), scale_.px(layout::CardHeight)}, picture,
+            scale_.pictureFactor());
+    };
 
     for (int n = 1; n <= 9; ++n) {
         const auto slot = static_cast<std::size_t>(n - 1);
-        const int left = 960 + 600 * (n - 1);
-        Image4x[slot] = std::make_unique<ImageControl>(hwnd(), controlId(computerRowImage(n)),
-                                                       at(left, 720), imageSize, Image1[0], factor);
-        Image3x[slot] = std::make_unique<ImageControl>(
-            hwnd(), controlId(playerRowImage(n)), at(left, 1440), imageSize, Image1[0], factor);
+        Image4x[slot] = card(hwnd(), computerRowImage(n), Image1[0]);
+        Image3x[slot] = card(hwnd(), playerRowImage(n), Image1[0]);
     }
-    Label7 = std::make_unique<LabelControl>(hwnd(), at(240, 840), L"COM", centred);
-    Label8 = std::make_unique<LabelControl>(hwnd(), at(120, 1560), L"あなた", centred);
-    Label1 = std::make_unique<LabelControl>(hwnd(), at(3105, 2520), L"",
+    Label7 = std::make_unique<LabelControl>(hwnd(), scale_.px(layout::Label7), L"COM", centred);
+    Label8 = std::make_unique<LabelControl>(hwnd(), scale_.px(layout::Label8), L"あなた", centred);
+    Label1 = std::make_unique<LabelControl>(hwnd(), scale_.px(layout::Label1), L"",
                                             LabelLook{captionFont_, BoardGreen, faceText, true});
 
-    const auto box = [&](int left, int top, int width, int height) {
-        return RECT{scale_.px(left), scale_.px(top), scale_.px(left + width),
-                    scale_.px(top + height)};
-    };
-    Picture1 = std::make_unique<PictureBox>(hwnd(), box(4560, 2160, 1815, 1215), face);
+    Picture1 = std::make_unique<PictureBox>(hwnd(), scale_.px(layout::Picture1), face);
     const HWND panel = Picture1->hwnd();
-    Label2 = std::make_unique<LabelControl>(panel, at(600, 120), L"得点",
+    Label2 = std::make_unique<LabelControl>(panel, scale_.px(layout::Label2), L"得点",
                                             LabelLook{bold_, face, faceText, true});
-    Label5 = std::make_unique<LabelControl>(panel, at(240, 480), L"あなた", regular);
-    Label6 = std::make_unique<LabelControl>(panel, at(1080, 480), L"COM", regular);
-    Label3 = std::make_unique<LabelControl>(panel, at(480, 840), L"0", bold);
-    Label4 = std::make_unique<LabelControl>(panel, at(1200, 840), L"0", bold);
+    Label5 = std::make_unique<LabelControl>(panel, scale_.px(layout::Label5), L"あなた", regular);
+    Label6 = std::make_unique<LabelControl>(panel, scale_.px(layout::Label6), L"COM", regular);
+    Label3 = std::make_unique<LabelControl>(panel, scale_.px(layout::Label3), L"0", bold);
+    Label4 = std::make_unique<LabelControl>(panel, scale_.px(layout::Label4), L"0", bold);
 
-    Picture2 = std::make_unique<PictureBox>(hwnd(), box(600, 3480, 5535, 855), BoardGreen);
+    Picture2 = std::make_unique<PictureBox>(hwnd(), scale_.px(layout::Picture2), BoardGreen);
     for (int v = 1; v <= 9; ++v) {
         const auto slot = static_cast<std::size_t>(v - 1);
-        Image2x[slot] = std::make_unique<ImageControl>(Picture2->hwnd(), controlId(handImage(v)),
-                                                       at(120 + 600 * (v - 1), 120), imageSize,
-                                                       Image1[slot + 1], factor);
+        Image2x[slot] = card(Picture2->hwnd(), handImage(v), Image1[slot + 1]);
         EnableWindow(Image2x[slot]->hwnd(), FALSE);
     }
     // The picture boxes lie above every label and image of the window.
@@ -190,8 +187,9 @@ void Form1::SetCaption(LabelId id, std::string_view text) {
         RECT panel;
         GetWindowRect(Picture1->hwnd(), &panel);
         MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&panel), 1);
-        const CaptionBox box = placeRoundCaption(static_cast<int>(Label1->textSize().cx),
-                                                 scale_.px(3105), scale_.px(2520), panel.left);
+        const POINT origin = scale_.px(layout::Label1);
+        const CaptionBox box = placeRoundCaption(static_cast<int>(Label1->textSize().cx), origin.x,
+                                                 origin.y, panel.left);
         Label1->place({box.left, box.top}, box.wraps ? box.width : 0);
     }
 }

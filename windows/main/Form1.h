@@ -2,6 +2,7 @@
 // The board window of the Windows program.
 #pragma once
 
+#include "boardlayout/BoardLayout.h"
 #include "engine/BoardView.h"
 #include "engine/MatchState.h"
 #include "engine/Random.h"
@@ -24,6 +25,10 @@ namespace zamut::win {
 struct BoardScale {
     int dpi = 96;
     int px(int twips) const { return MulDiv(twips, dpi, 1440); }
+    POINT px(layout::Point point) const { return {px(point.left), px(point.top)}; }
+    RECT px(layout::Box box) const {
+        return {px(box.left), px(box.top), px(box.left + box.width), px(box.top + box.height)};
+    }
     int pictureFactor() const { return dpi >= 192 ? dpi / 96 : 1; }
 };
 
