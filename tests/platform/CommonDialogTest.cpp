@@ -32,10 +32,10 @@ TEST(CommonDialog, ShowHelpStartsTheEngineBesideTheProgramWithTheProperties) {
 TEST(DetachedHelpLauncher, ReturnsWhileTheEngineRunsAndFailsWhenItCannotStart) {
     const QTemporaryDir scratch;
     const QString ended = scratch.filePath("ended");
-    ASSERT_TRUE(DetachedHelpLauncher().Start("/bin/sh",
+    ASSERT_TRUE(DetachedHelpLauncher().start("/bin/sh",
                                              {"-c", "sleep 5; touch \"$0\" 2>/dev/null", ended}));
     EXPECT_FALSE(QFileInfo::exists(ended)) << "Start waited for the engine to end";
-    EXPECT_FALSE(DetachedHelpLauncher().Start(scratch.filePath("no-such-zamut-help"), {}));
+    EXPECT_FALSE(DetachedHelpLauncher().start(scratch.filePath("no-such-zamut-help"), {}));
 }
 
 TEST(CommonDialog, EngineThatCannotStartGetsANonModalMessageAndTheGameGoesOn) {
@@ -58,7 +58,7 @@ TEST(CommonDialog, EngineThatCannotStartGetsANonModalMessageAndTheGameGoesOn) {
     EXPECT_EQ(boxes[0]->windowModality(), Qt::NonModal);
     const QString text = boxes[0]->text();
     EXPECT_TRUE(text.startsWith("ヘルプを表示できませんでした。") &&
-                text.contains(CommonDialog::HelpEngineProgram()))
+                text.contains(CommonDialog::helpEngineProgram()))
         << qPrintable(text);
 }
 

@@ -37,7 +37,7 @@ namespace {
 constexpr int WaitMs = 20000;
 
 TEST(HelpFile, ShippedHelpFileLoadsAndUsesTheGamesTexts) {
-    const helpfile::Content content = helpfile::Load(ZAMUT_HELP_SOURCE);
+    const helpfile::Content content = helpfile::load(ZAMUT_HELP_SOURCE);
     ASSERT_TRUE(content.ok) << content.text;
     for (const char* text :
          {"あなたの勝ちです", "あなたの負けです", "引き分けです",
@@ -50,7 +50,7 @@ TEST(HelpFile, ShippedHelpFileLoadsAndUsesTheGamesTexts) {
 // Pictures are the next test's.
 TEST(HelpView, ShowsTheHelpAsInertText) {
     HelpView view;
-    view.ShowContent({true, "help.hlp", "# ルール\n\n[開く](file:///other.hlp) <b>太字</b>\n"});
+    view.showContent({true, "help.hlp", "# ルール\n\n[開く](file:///other.hlp) <b>太字</b>\n"});
     view.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
     const QString shown = view.toPlainText();
@@ -95,7 +95,7 @@ TEST(HelpView, ShowsPicturesAsTheirAlternativeText) {
         markdown += "![絵" + std::to_string(i) + "](" + forms[i].toStdString() + ") ";
     }
     HelpView view;
-    view.ShowContent({true, "help.hlp", markdown});
+    view.showContent({true, "help.hlp", markdown});
     view.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
     view.grab(); // lays out and paints every picture there is
@@ -141,14 +141,14 @@ protected:
     // Written as an editor on Windows may save it, with a picture naming a
     // pipe: reading it would block the engine before its window answers.
     static std::string
-    Put(const QString& path,
+    put(const QString& path,
         const QByteArray& bytes = "\xEF\xBB\xBF# ザムト\r\n\n\t本文\r\n\n![図](fifo)\r\n") {
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
         return path.toStdString();
     }
 
-    QProcess& Start(const QString& name = "help.hlp") {
+    QProcess& start(const QString& name = "help.hlp") {
         QProcess& engine = *engines_.emplace_back(std::make_unique<QProcess>());
         QStringList environment = QProcess::systemEnvironment();
         environment.removeIf([](const QString& v) { return v.startsWith("XDG_RUNTIME_DIR="); });
@@ -160,7 +160,7 @@ protected:
     }
 
     // The engine's next log line, or nothing when the wait runs out.
-    static std::string Log(QProcess& engine) {
+    static std::string log(QProcess& engine) {
         const QDeadlineTimer deadline(WaitMs);
         while (engine.canReadLine() || engine.waitForReadyRead(int(deadline.remainingTime()))) {
             const QString line = engine.canReadLine() ? QString::fromUtf8(engine.readLine()) : "";
@@ -172,14 +172,14 @@ protected:
     }
 
     // A second request for the file goes to the first engine's window.
-    void ExpectOneWindow(const std::string& path) {
-        QProcess& first = Start();
-        ASSERT_EQ(Log(first), "shown " + path);
-        QProcess& second = Start();
+    void expectOneWindow(const std::string& path) {
+        QProcess& first = start();
+        ASSERT_EQ(log(first), "shown " + path);
+        QProcess& second = start();
         ASSERT_TRUE(second.waitForFinished(WaitMs));
         EXPECT_EQ(second.exitCode(), 0);
-        EXPECT_EQ(Log(second), "forwarded " + path);
-        EXPECT_EQ(Log(first), "raised");
+        EXPECT_EQ(log(second), "forwarded " + path);
+        EXPECT_EQ(log(first), "raised");
     }
 
     QTemporaryDir root_;
@@ -195,17 +195,17 @@ protected:
 // Each file found shadows the ones after it.
 TEST_F(HelpEngine, OneWindowForTheFileInTheCurrentFolderBesideItselfOrInstalled) {
     for (const QString& dir : {share_, bin_, cwd_}) {
-        ExpectOneWindow(Put(dir + "/help.hlp"));
+        expectOneWindow(put(dir + "/help.hlp"));
     }
 }
 
 // A window showing a failure takes no later request, which may find the file.
 TEST_F(HelpEngine, ReportsAMissingOrBrokenFileInAWindowOfItsOwn) {
-    EXPECT_EQ(Log(Start()), "failed help.hlp");
-    const std::string path = Put(cwd_ + "/help.hlp", "\x7F\x45LF\x02\x01\x01");
-    EXPECT_EQ(Log(Start()), "failed " + path);
-    Put(cwd_ + "/help.hlp");
-    EXPECT_EQ(Log(Start()), "shown " + path);
+    EXPECT_EQ(log(start()), "failed help.hlp");
+    const std::string path = put(cwd_ + "/help.hlp", "\x7F\x45LF\x02\x01\x01");
+    EXPECT_EQ(log(start()), "failed " + path);
+    put(cwd_ + "/help.hlp");
+    EXPECT_EQ(log(start()), "shown " + path);
     EXPECT_FALSE(engines_.back()->waitForFinished(200));
     for (const auto& engine : engines_) {
         EXPECT_EQ(engine->state(), QProcess::Running);
@@ -231,16 +231,16 @@ TEST_F(HelpEngine, KeepsItsSocketWhereOnlyTheUserReachesIt) {
         {{"TMPDIR=" + longTmp}, "/tmp/" + own},
         {{"TMPDIR=" + tmp_ + "/other"}, ""},
     };
-    const std::string path = Put(cwd_ + "/help.hlp");
-    const QString socket = HelpInstance::ServerPath(QString::fromStdString(path), "%1");
+    const std::string path = put(cwd_ + "/help.hlp");
+    const QString socket = HelpInstance::serverPath(QString::fromStdString(path), "%1");
     for (const auto& [env, folder] : cases) {
         SCOPED_TRACE(env.join(' ').toStdString());
         env_ = env;
         if (folder.isEmpty()) {
-            EXPECT_EQ(Log(Start()), "shown " + path);
-            EXPECT_EQ(Log(Start()), "shown " + path);
+            EXPECT_EQ(log(start()), "shown " + path);
+            EXPECT_EQ(log(start()), "shown " + path);
         } else {
-            ExpectOneWindow(path);
+            expectOneWindow(path);
             EXPECT_TRUE(QFileInfo(socket.arg(folder)).exists());
         }
         EXPECT_TRUE(QDir(openRun).isEmpty());
@@ -253,16 +253,16 @@ TEST_F(HelpEngine, KeepsItsSocketWhereOnlyTheUserReachesIt) {
 // Something in the socket's place that is no socket, a server that never
 // answers or one that another user runs never takes a request.
 TEST_F(HelpEngine, NeverHandsARequestToAnotherUser) {
-    const std::string path = Put(cwd_ + "/help.hlp");
+    const std::string path = put(cwd_ + "/help.hlp");
     const QByteArray socket =
-        HelpInstance::ServerPath(QString::fromStdString(path), run_).toLocal8Bit();
-    Put(QString::fromLocal8Bit(socket), "raise\n");
-    EXPECT_EQ(Log(Start()), "shown " + path);
+        HelpInstance::serverPath(QString::fromStdString(path), run_).toLocal8Bit();
+    put(QString::fromLocal8Bit(socket), "raise\n");
+    EXPECT_EQ(log(start()), "shown " + path);
     TearDown();
     engines_.clear();
     QLocalServer hung; // takes the request and never answers
     ASSERT_TRUE(hung.listen(QString::fromLocal8Bit(socket)));
-    EXPECT_EQ(Log(Start()), "shown " + path);
+    EXPECT_EQ(log(start()), "shown " + path);
     TearDown();
     engines_.clear();
     if (::getuid() != 0) {
@@ -291,7 +291,7 @@ TEST_F(HelpEngine, NeverHandsARequestToAnotherUser) {
     }
     ASSERT_GT(planter, 0);
     QTest::qWait(200);
-    EXPECT_EQ(Log(Start()), "shown " + path);
+    EXPECT_EQ(log(start()), "shown " + path);
     ::kill(planter, SIGKILL);
     ::waitpid(planter, nullptr, 0);
 }

@@ -18,36 +18,36 @@ constexpr COLORREF Green = RGB(0, 128, 0);
 constexpr COLORREF DarkGold = RGB(198, 132, 0);
 
 // A window's outer rectangle in its parent's client coordinates.
-std::string Place(HWND window) {
+std::string placeInParent(HWND window) {
     RECT r;
     GetWindowRect(window, &r);
     MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
-    return Describe(r);
+    return describe(r);
 }
 
 // The board shown on the screen, with a scripted deal and recorded commands.
 struct Board : ::testing::Test {
     Board() {
         for (int deal = 0; deal < 2; ++deal) // the computer's order in every deal
-            generator.Deal({3, 1, 4, 5, 9, 2, 6, 8, 7});
+            generator.nextDeal({3, 1, 4, 5, 9, 2, 6, 8, 7});
         ShowWindow(form.hwnd(), SW_SHOWNOACTIVATE);
         // On the screen once the last hand card shows there.
-        WaitFor([this] { return ScreenPixels(Hand(9))[1] == DarkGold; });
+        waitFor([this] { return screenPixels(hand(9))[1] == DarkGold; });
     }
     // The mouse pressed at a point of a window's client area and released at
     // another, through the system's input queue as a real mouse gives them.
-    static void Mouse(HWND window, POINT press, POINT release) {
+    static void mouse(HWND window, POINT press, POINT release) {
         for (auto [at, button] :
              {std::pair(press, MOUSEEVENTF_LEFTDOWN), std::pair(release, MOUSEEVENTF_LEFTUP)}) {
             ClientToScreen(window, &at);
             SetCursorPos(at.x, at.y);
             mouse_event(button, 0, 0, 0, 0);
-            Pump();
+            pump();
         }
     }
-    static void Click(HWND window) { Mouse(window, {12, 17}, {12, 17}); }
-    void Menu(WORD item) { SendMessageW(form.hwnd(), WM_COMMAND, MAKEWPARAM(item, 0), 0); }
-    HWND Hand(int card) const { return form.Image(HandImage(card)).hwnd(); }
+    static void click(HWND window) { mouse(window, {12, 17}, {12, 17}); }
+    void menu(WORD item) { SendMessageW(form.hwnd(), WM_COMMAND, MAKEWPARAM(item, 0), 0); }
+    HWND hand(int card) const { return form.image(handImage(card)).hwnd(); }
 
     zamut::testing::ScriptedGenerator generator;
     std::vector<std::string> commands;
@@ -60,19 +60,19 @@ struct Board : ::testing::Test {
 };
 
 TEST_F(Board, ControlsStandWhereTheBoardWasDesigned) {
-    EXPECT_EQ(ClientArea(form.hwnd(), form.hwnd()), "0,0 453x358");
+    EXPECT_EQ(clientArea(form.hwnd(), form.hwnd()), "0,0 453x358");
     for (int n = 1; n <= 9; ++n) {
         const std::string left = std::to_string(64 + 40 * (n - 1));
-        EXPECT_EQ(Place(form.Image(ComputerRowImage(n)).hwnd()), left + ",48 24x34");
-        EXPECT_EQ(Place(form.Image(PlayerRowImage(n)).hwnd()), left + ",96 24x34");
+        EXPECT_EQ(placeInParent(form.image(computerRowImage(n)).hwnd()), left + ",48 24x34");
+        EXPECT_EQ(placeInParent(form.image(playerRowImage(n)).hwnd()), left + ",96 24x34");
         // Measured from the hand panel's client area, inside its edge.
-        EXPECT_EQ(Place(Hand(n)), std::to_string(8 + 40 * (n - 1)) + ",8 24x34");
+        EXPECT_EQ(placeInParent(hand(n)), std::to_string(8 + 40 * (n - 1)) + ",8 24x34");
     }
     // The picture boxes: client areas inside a 2-pixel edge. Labels keep their
     // top-left corner and take the size of their text in the game font (Monapo
     // standing in for "ＭＳ Ｐゴシック" under Wine).
-    EXPECT_EQ(ClientArea(form.Picture1->hwnd(), form.Picture1->hwnd()), "0,0 117x77");
-    EXPECT_EQ(ClientArea(form.Picture2->hwnd(), form.Picture2->hwnd()), "0,0 365x53");
+    EXPECT_EQ(clientArea(form.Picture1->hwnd(), form.Picture1->hwnd()), "0,0 117x77");
+    EXPECT_EQ(clientArea(form.Picture2->hwnd(), form.Picture2->hwnd()), "0,0 365x53");
     const std::vector<std::pair<HWND, std::string>> places{
         {form.Picture1->hwnd(), "304,144 121x81"}, {form.Picture2->hwnd(), "40,232 369x57"},
         {form.Label7->hwnd(), "16,56 34x16"},      {form.Label8->hwnd(), "8,104 44x16"},
@@ -81,10 +81,10 @@ TEST_F(Board, ControlsStandWhereTheBoardWasDesigned) {
         {form.Label4->hwnd(), "80,56 9x16"},
     };
     for (const auto& [window, place] : places)
-        EXPECT_EQ(Place(window), place);
+        EXPECT_EQ(placeInParent(window), place);
     EXPECT_FALSE(IsWindowVisible(form.Label1->hwnd())); // empty before the first game
     form.SetCaption(LabelId::Label4, "10");             // two digits widen it to the right
-    EXPECT_EQ(Place(form.Label4->hwnd()), "80,56 18x16");
+    EXPECT_EQ(placeInParent(form.Label4->hwnd()), "80,56 18x16");
     // The round caption at its place; longer verdicts keep 8 pixels from the
     // score panel (left at 304), the longest wrapped between two such gaps.
     const std::vector<std::pair<const char*, std::string>> captions{
@@ -95,15 +95,15 @@ TEST_F(Board, ControlsStandWhereTheBoardWasDesigned) {
     for (const auto& [caption, place] : captions) {
         form.SetCaption(LabelId::Label1, caption);
         EXPECT_TRUE(IsWindowVisible(form.Label1->hwnd()));
-        EXPECT_EQ(Place(form.Label1->hwnd()), place) << caption;
+        EXPECT_EQ(placeInParent(form.Label1->hwnd()), place) << caption;
     }
 }
 
 TEST_F(Board, PicturesShowTheGreenThroughTheirCornersAndLookTheSameDisabled) {
     // Corners transparent on the board and in the hand panel; the top band of
     // a face and of the back.
-    const std::vector<COLORREF> back = ScreenPixels(form.Image(PlayerRowImage(1)).hwnd());
-    const std::vector<COLORREF> five = ScreenPixels(Hand(5));
+    const std::vector<COLORREF> back = screenPixels(form.image(playerRowImage(1)).hwnd());
+    const std::vector<COLORREF> five = screenPixels(hand(5));
     for (const auto& card : {back, five}) {
         EXPECT_EQ(card.at(0), Green);
         EXPECT_EQ(card.at(23 + 33 * 24), Green);
@@ -112,40 +112,40 @@ TEST_F(Board, PicturesShowTheGreenThroughTheirCornersAndLookTheSameDisabled) {
     EXPECT_EQ(five.at(1), DarkGold);
     EXPECT_EQ(five.at(22), RGB(132, 66, 0));
     // A hand card looks the same disabled (as it starts) and enabled.
-    const std::vector<COLORREF> disabled = ScreenPixels(Hand(9));
-    form.SetCardEnabled(HandImage(9), true);
-    EXPECT_EQ(ScreenPixels(Hand(9)), disabled);
+    const std::vector<COLORREF> disabled = screenPixels(hand(9));
+    form.SetCardEnabled(handImage(9), true);
+    EXPECT_EQ(screenPixels(hand(9)), disabled);
 }
 
 TEST_F(Board, AWholeMatchThroughClicksOnEnabledCardsAndTheMenu) {
-    Click(Hand(3)); // before the first new game: disabled, nothing happens
+    click(hand(3)); // before the first new game: disabled, nothing happens
     EXPECT_EQ(form.state.CurrentRound, 0);
-    Menu(Form1::start);
+    menu(Form1::start);
     EXPECT_EQ(form.Label1->text(), L"１回戦");
-    Mouse(Hand(4), {12, 17}, {52, 17}); // pressed on card 4, released on card 5: no click
+    mouse(hand(4), {12, 17}, {52, 17}); // pressed on card 4, released on card 5: no click
     EXPECT_EQ(form.state.CurrentRound, 1);
     // The computer plays its order; the player answers each card with the
     // next higher one (9 with 1), winning eight rounds.
-    Click(Hand(4));
+    click(hand(4));
     EXPECT_EQ(form.state.CurrentRound, 2);
     EXPECT_EQ(form.state.PlayerCard[1], 4);
-    EXPECT_FALSE(IsWindowEnabled(Hand(4)));
-    EXPECT_EQ(form.Image(HandImage(4)).picture(), &form.Image1[0]);
-    EXPECT_EQ(form.Image(PlayerRowImage(1)).picture(), &form.Image1[4]);
-    EXPECT_EQ(form.Image(ComputerRowImage(1)).picture(), &form.Image1[3]);
-    Click(Hand(4)); // played: disabled again
+    EXPECT_FALSE(IsWindowEnabled(hand(4)));
+    EXPECT_EQ(form.image(handImage(4)).picture(), &form.Image1[0]);
+    EXPECT_EQ(form.image(playerRowImage(1)).picture(), &form.Image1[4]);
+    EXPECT_EQ(form.image(computerRowImage(1)).picture(), &form.Image1[3]);
+    click(hand(4)); // played: disabled again
     EXPECT_EQ(form.state.CurrentRound, 2);
     for (const int card : {2, 5, 6, 1, 3, 7, 9, 8})
-        Click(Hand(card));
+        click(hand(card));
     EXPECT_EQ(form.Label1->text(), L"あなたの勝ちです");
     EXPECT_EQ(form.Label3->text(), L"80");
     EXPECT_EQ(form.Label4->text(), L"10");
-    Menu(Form1::version);
-    Menu(Form1::end);
+    menu(Form1::version);
+    menu(Form1::end);
     EXPECT_EQ(commands, (std::vector<std::string>{"about", "exit"}));
     // The verdict stays through every menu action but start.
     EXPECT_EQ(form.Label1->text(), L"あなたの勝ちです");
-    Menu(Form1::start);
+    menu(Form1::start);
     EXPECT_EQ(form.Label1->text(), L"１回戦");
     EXPECT_EQ(form.Label3->text(), L"0");
 }
@@ -153,17 +153,17 @@ TEST_F(Board, AWholeMatchThroughClicksOnEnabledCardsAndTheMenu) {
 // Help with no engine beside the program: one message, which blocks nothing.
 TEST_F(Board, HelpWithoutItsEngineSaysSoWhileTheBoardPlaysOn) {
     form.dlgCommonDialog.engine = L"Z:/nowhere/zamut-help.exe";
-    Menu(Form1::zamut);
-    const HWND box = WaitForWindow(L"#32770", GetCurrentProcessId());
+    menu(Form1::zamut);
+    const HWND box = waitForWindow(L"#32770", GetCurrentProcessId());
     ASSERT_NE(box, nullptr);
-    Menu(Form1::zamut); // no second message while one shows
-    EXPECT_FALSE(WaitFor([] { return Windows(L"#32770", GetCurrentProcessId()).size() > 1; }));
-    Menu(Form1::start); // the board still answers
+    menu(Form1::zamut); // no second message while one shows
+    EXPECT_FALSE(waitFor([] { return windowsOf(L"#32770", GetCurrentProcessId()).size() > 1; }));
+    menu(Form1::start); // the board still answers
     EXPECT_EQ(form.Label1->text(), L"１回戦");
-    EXPECT_EQ(Text(box), L"ザムト");
-    EXPECT_EQ(Text(GetDlgItem(box, 0xFFFF)), EngineFailureText(form.dlgCommonDialog.engine));
+    EXPECT_EQ(windowText(box), L"ザムト");
+    EXPECT_EQ(windowText(GetDlgItem(box, 0xFFFF)), engineFailureText(form.dlgCommonDialog.engine));
     PostMessageW(box, WM_COMMAND, IDOK, 0);
-    EXPECT_TRUE(WaitFor([&] { return !IsWindow(box); }));
+    EXPECT_TRUE(waitFor([&] { return !IsWindow(box); }));
 }
 
 } // namespace

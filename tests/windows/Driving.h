@@ -13,7 +13,7 @@
 namespace zamut::win::testing {
 
 // Polls the condition for up to five seconds; true once it holds.
-inline bool WaitFor(const std::function<bool()>& condition) {
+inline bool waitFor(const std::function<bool()>& condition) {
     const ULONGLONG end = GetTickCount64() + 5000;
     while (!condition() && GetTickCount64() < end)
         Sleep(25);
@@ -21,8 +21,8 @@ inline bool WaitFor(const std::function<bool()>& condition) {
 }
 
 // A file of the build as a path for Wine.
-inline std::wstring WinePath(const char* unixPath) {
-    return Widen(std::string("Z:") + unixPath);
+inline std::wstring winePath(const char* unixPath) {
+    return widen(std::string("Z:") + unixPath);
 }
 
 // A program started as a process of its own, ended at the latest with this.
@@ -42,7 +42,7 @@ struct Process {
     }
     // The exit status once the process has ended within the wait, else
     // STILL_ACTIVE.
-    DWORD ExitCode(DWORD waitMs) const {
+    DWORD exitCode(DWORD waitMs) const {
         WaitForSingleObject(info.hProcess, waitMs);
         DWORD code = 0;
         GetExitCodeProcess(info.hProcess, &code);
@@ -54,8 +54,8 @@ struct Process {
 
 // The shown windows of a class among a parent's children (none: the
 // top-level windows), of one process (0: of any).
-inline std::vector<HWND> Windows(const wchar_t* className, DWORD processId = 0,
-                                 HWND parent = nullptr) {
+inline std::vector<HWND> windowsOf(const wchar_t* className, DWORD processId = 0,
+                                   HWND parent = nullptr) {
     std::vector<HWND> found;
     for (HWND w = nullptr; (w = FindWindowExW(parent, w, className, nullptr)) != nullptr;) {
         DWORD owner = 0;
@@ -67,30 +67,30 @@ inline std::vector<HWND> Windows(const wchar_t* className, DWORD processId = 0,
 }
 
 // The first such window once one shows, or nullptr.
-inline HWND WaitForWindow(const wchar_t* className, DWORD processId = 0) {
+inline HWND waitForWindow(const wchar_t* className, DWORD processId = 0) {
     std::vector<HWND> shown;
-    WaitFor([&] { return !(shown = Windows(className, processId)).empty(); });
+    waitFor([&] { return !(shown = windowsOf(className, processId)).empty(); });
     return shown.empty() ? nullptr : shown.front();
 }
 
 // A rectangle as "left,top widthxheight".
-inline std::string Describe(const RECT& r) {
+inline std::string describe(const RECT& r) {
     return std::to_string(r.left) + "," + std::to_string(r.top) + " " +
            std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top);
 }
 
 // A window's client area in another's client coordinates (nullptr: the
 // screen's).
-inline std::string ClientArea(HWND window, HWND frame) {
+inline std::string clientArea(HWND window, HWND frame) {
     RECT r;
     GetClientRect(window, &r);
     MapWindowPoints(window, frame, reinterpret_cast<POINT*>(&r), 2);
-    return Describe(r);
+    return describe(r);
 }
 
 // A window's text, asked of the window itself, as another program's controls
 // keep theirs (a message box's is that of its static control 0xFFFF).
-inline std::wstring Text(HWND window) {
+inline std::wstring windowText(HWND window) {
     std::wstring text(4096, L'\0');
     text.resize(static_cast<std::size_t>(
         SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
@@ -98,7 +98,7 @@ inline std::wstring Text(HWND window) {
 }
 
 // Handles the messages waiting for this thread.
-inline void Pump() {
+inline void pump() {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
         DispatchMessageW(&message);
@@ -106,8 +106,8 @@ inline void Pump() {
 
 // A window's client area as it is on the screen once redrawn, row by row.
 // This thread's messages come first, so that its own windows are up to date.
-inline std::vector<COLORREF> ScreenPixels(HWND window) {
-    Pump();
+inline std::vector<COLORREF> screenPixels(HWND window) {
+    pump();
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
     Sleep(100); // Wine shows a window's new drawing on the screen a moment later
     RECT area;

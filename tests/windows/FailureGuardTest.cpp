@@ -18,27 +18,27 @@ constexpr char FailArgument[] = "--fail-in-a-window";
 // A window whose handler fails on WM_APP.
 struct FailingWindow final : Window {
     FailingWindow() {
-        RegisterClassOnce(L"FailingWindow", nullptr);
-        Create(L"FailingWindow", 0, WS_OVERLAPPED, {0, 0, 100, 100}, nullptr, nullptr);
+        registerClassOnce(L"FailingWindow", nullptr);
+        create(L"FailingWindow", 0, WS_OVERLAPPED, {0, 0, 100, 100}, nullptr, nullptr);
     }
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
         if (message == WM_APP)
             throw std::runtime_error("a handler failed");
-        return Window::HandleMessage(message, wParam, lParam);
+        return Window::handleMessage(message, wParam, lParam);
     }
 };
 
 TEST(FailureGuard, ShowsTheStandardErrorBoxAndEndsWithStatusOne) {
     wchar_t self[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, self, MAX_PATH);
-    const Process child(self, Widen(FailArgument));
-    const HWND box = WaitForWindow(L"#32770", child.info.dwProcessId);
+    const Process child(self, widen(FailArgument));
+    const HWND box = waitForWindow(L"#32770", child.info.dwProcessId);
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(Text(box), L"ザムト");
-    EXPECT_EQ(Text(GetDlgItem(box, 0xFFFF)),
+    EXPECT_EQ(windowText(box), L"ザムト");
+    EXPECT_EQ(windowText(GetDlgItem(box, 0xFFFF)),
               L"予期しないエラーが発生したため、終了します。\n\na handler failed");
     PostMessageW(box, WM_COMMAND, IDOK, 0);
-    EXPECT_EQ(child.ExitCode(10000), 1U);
+    EXPECT_EQ(child.exitCode(10000), 1U);
 }
 
 } // namespace
@@ -46,7 +46,7 @@ TEST(FailureGuard, ShowsTheStandardErrorBoxAndEndsWithStatusOne) {
 
 int main(int argc, char** argv) {
     if (argc == 2 && std::string(argv[1]) == zamut::win::testing::FailArgument) {
-        zamut::win::SetFailureTitle(L"ザムト");
+        zamut::win::setFailureTitle(L"ザムト");
         const zamut::win::testing::FailingWindow window;
         PostMessageW(window.hwnd(), WM_APP, 0, 0);
         MSG message;

@@ -14,36 +14,36 @@ namespace {
 
 struct Help : ::testing::Test {
     ~Help() override {
-        for (const HWND w : Windows(L"ZamutHelp"))
+        for (const HWND w : windowsOf(L"ZamutHelp"))
             PostMessageW(w, WM_CLOSE, 0, 0);
-        WaitFor([] { return Windows(L"ZamutHelp").empty(); });
+        waitFor([] { return windowsOf(L"ZamutHelp").empty(); });
     }
     // The help window's text view once the engine shows the file.
     HWND Show(const std::wstring& file) {
         dialog.HelpFile = file;
         dialog.ShowHelp();
-        return FindWindowExW(WaitForWindow(L"ZamutHelp"), nullptr, L"RICHEDIT50W", nullptr);
+        return FindWindowExW(waitForWindow(L"ZamutHelp"), nullptr, L"RICHEDIT50W", nullptr);
     }
     CommonDialog dialog{
-        .HelpFile = {}, .HelpCommand = 3, .engine = WinePath(ZAMUT_HELP_ENGINE), .title = {}};
+        .HelpFile = {}, .HelpCommand = 3, .engine = winePath(ZAMUT_HELP_ENGINE), .title = {}};
 };
 
 TEST_F(Help, ShowsTheFileReadOnlyInOneWindowPerFile) {
-    const std::wstring file = WinePath(ZAMUT_HELP_FILE);
+    const std::wstring file = winePath(ZAMUT_HELP_FILE);
     const HWND view = Show(file);
     ASSERT_NE(view, nullptr);
-    EXPECT_TRUE(Text(view).starts_with(L"# ザムト ヘルプ"));
+    EXPECT_TRUE(windowText(view).starts_with(L"# ザムト ヘルプ"));
     EXPECT_TRUE(GetWindowLongPtrW(view, GWL_STYLE) & ES_READONLY);
     // A second engine for the same file raises the first window and ends.
     const Process second(dialog.engine, L"\"" + file + L"\" 3");
-    EXPECT_EQ(second.ExitCode(10000), 0U);
-    EXPECT_EQ(Windows(L"ZamutHelp").size(), 1U);
+    EXPECT_EQ(second.exitCode(10000), 0U);
+    EXPECT_EQ(windowsOf(L"ZamutHelp").size(), 1U);
 }
 
 TEST_F(Help, SaysInJapaneseWhenTheFileIsMissing) {
     const HWND view = Show(L"nothere.hlp");
     ASSERT_NE(view, nullptr);
-    EXPECT_TRUE(Text(view).starts_with(L"ヘルプ ファイル「nothere.hlp」が見つかりません。"));
+    EXPECT_TRUE(windowText(view).starts_with(L"ヘルプ ファイル「nothere.hlp」が見つかりません。"));
 }
 
 } // namespace

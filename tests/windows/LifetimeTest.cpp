@@ -15,61 +15,61 @@ namespace {
 
 // The program started with its board shown.
 struct Program : Process {
-    Program() : Process(WinePath(ZAMUT_PROGRAM_FILE)) {}
-    void Command(WORD item) const {
+    Program() : Process(winePath(ZAMUT_PROGRAM_FILE)) {}
+    void command(WORD item) const {
         PostMessageW(board, WM_COMMAND, MAKEWPARAM(item, 0), 0);
         WaitForInputIdle(info.hProcess, 5000);
     }
-    HWND Find(const wchar_t* className) const { return WaitForWindow(className, info.dwProcessId); }
+    HWND find(const wchar_t* className) const { return waitForWindow(className, info.dwProcessId); }
 
-    const HWND board = Find(L"Form1");
+    const HWND board = find(L"Form1");
 };
 
 TEST(AboutWindow, OneInstanceCaptionedOnEveryLoadClosedByEscAndEnterOrExit) {
     Program program;
     ASSERT_NE(program.board, nullptr);
     for (const WPARAM key : {VK_ESCAPE, VK_RETURN}) {
-        program.Command(Form1::version);
-        const HWND about = program.Find(L"frmAbout");
+        program.command(Form1::version);
+        const HWND about = program.find(L"frmAbout");
         ASSERT_NE(about, nullptr);
-        EXPECT_EQ(Text(about), L"ザムトのﾊﾞｰｼﾞｮﾝ情報");
-        program.Command(Form1::version); // to the front, not a second one
-        EXPECT_EQ(Windows(L"frmAbout", program.info.dwProcessId).size(), 1U);
+        EXPECT_EQ(windowText(about), L"ザムトのﾊﾞｰｼﾞｮﾝ情報");
+        program.command(Form1::version); // to the front, not a second one
+        EXPECT_EQ(windowsOf(L"frmAbout", program.info.dwProcessId).size(), 1U);
         // Its client area at (156, 129), 382 x 237; owned by a hidden window.
-        EXPECT_EQ(ClientArea(about, nullptr), "156,129 382x237");
+        EXPECT_EQ(clientArea(about, nullptr), "156,129 382x237");
         const HWND owner = GetWindow(about, GW_OWNER);
         EXPECT_NE(owner, program.board);
         EXPECT_FALSE(IsWindowVisible(owner));
         PostMessageW(GetDlgItem(about, IDOK), WM_KEYDOWN, key, 1);
         PostMessageW(GetDlgItem(about, IDOK), WM_KEYUP, key, 1);
-        EXPECT_TRUE(WaitFor([&] { return !IsWindow(about); })) << key;
+        EXPECT_TRUE(waitFor([&] { return !IsWindow(about); })) << key;
     }
-    EXPECT_EQ(program.ExitCode(0), STILL_ACTIVE);
+    EXPECT_EQ(program.exitCode(0), STILL_ACTIVE);
     // The exit command ends the program at once, About open too.
-    program.Command(Form1::version);
-    ASSERT_NE(program.Find(L"frmAbout"), nullptr);
-    program.Command(Form1::end);
-    EXPECT_EQ(program.ExitCode(5000), 0U);
+    program.command(Form1::version);
+    ASSERT_NE(program.find(L"frmAbout"), nullptr);
+    program.command(Form1::end);
+    EXPECT_EQ(program.exitCode(5000), 0U);
 }
 
 TEST(Lifetime, TheBoardClosesWhileAboutStaysAndTheLastWindowEndsTheProgram) {
     Program program;
     ASSERT_NE(program.board, nullptr);
-    program.Command(Form1::version);
-    const HWND about = program.Find(L"frmAbout");
+    program.command(Form1::version);
+    const HWND about = program.find(L"frmAbout");
     PostMessageW(program.board, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(WaitFor([&] { return !IsWindow(program.board); }));
-    EXPECT_EQ(program.ExitCode(200), STILL_ACTIVE);
+    EXPECT_TRUE(waitFor([&] { return !IsWindow(program.board); }));
+    EXPECT_EQ(program.exitCode(200), STILL_ACTIVE);
     EXPECT_TRUE(IsWindowVisible(about));
     PostMessageW(about, WM_CLOSE, 0, 0);
-    EXPECT_EQ(program.ExitCode(5000), 0U);
+    EXPECT_EQ(program.exitCode(5000), 0U);
 }
 
 // The prefix's dots per inch for the programs started while it lives.
 struct ScreenDpi {
-    explicit ScreenDpi(DWORD dpi) { Set(dpi); }
-    ~ScreenDpi() { Set(96); }
-    static void Set(DWORD dpi) {
+    explicit ScreenDpi(DWORD dpi) { set(dpi); }
+    ~ScreenDpi() { set(96); }
+    static void set(DWORD dpi) {
         RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", REG_DWORD, &dpi,
                         sizeof dpi);
     }
@@ -81,15 +81,15 @@ TEST(HighDpi, At192TheBoardDoublesAndItsPicturesStayCrisp) {
     SetProcessDPIAware(); // the other program's windows in real pixels
     const ScreenDpi dpi(192);
     const Program program;
-    EXPECT_EQ(ClientArea(program.board, program.board), "0,0 906x716");
+    EXPECT_EQ(clientArea(program.board, program.board), "0,0 906x716");
     HWND card = nullptr; // hand card 5, in the hand panel
-    for (const HWND panel : Windows(L"ZamutPictureBox", 0, program.board))
+    for (const HWND panel : windowsOf(L"ZamutPictureBox", 0, program.board))
         card = card != nullptr ? card : GetDlgItem(panel, 25);
-    ASSERT_EQ(ClientArea(card, card), "0,0 48x68");
+    ASSERT_EQ(clientArea(card, card), "0,0 48x68");
     // Once painted: the band's first pixel, doubled, beside the transparent
     // corner.
     std::vector<COLORREF> pixels;
-    EXPECT_TRUE(WaitFor([&] { return (pixels = ScreenPixels(card)).at(2) == RGB(198, 132, 0); }));
+    EXPECT_TRUE(waitFor([&] { return (pixels = screenPixels(card)).at(2) == RGB(198, 132, 0); }));
     EXPECT_EQ(pixels.at(48 + 1), RGB(0, 128, 0));
     // Each pixel as the top-left one of its 2 x 2 block (rows of 48).
     for (std::size_t i = 0; i < pixels.size(); ++i)
