@@ -19,7 +19,7 @@ struct Help : ::testing::Test {
         waitFor([] { return windowsOf(L"ZamutHelp").empty(); });
     }
     // The help window's text view once the engine shows the file.
-    HWND Show(const std::wstring& file) {
+    HWND show(const std::wstring& file) {
         dialog.HelpFile = file;
         dialog.ShowHelp();
         return FindWindowExW(waitForWindow(L"ZamutHelp"), nullptr, L"RICHEDIT50W", nullptr);
@@ -30,7 +30,7 @@ struct Help : ::testing::Test {
 
 TEST_F(Help, ShowsTheFileReadOnlyInOneWindowPerFile) {
     const std::wstring file = winePath(ZAMUT_HELP_FILE);
-    const HWND view = Show(file);
+    const HWND view = show(file);
     ASSERT_NE(view, nullptr);
     EXPECT_TRUE(windowText(view).starts_with(L"# ザムト ヘルプ"));
     EXPECT_TRUE(GetWindowLongPtrW(view, GWL_STYLE) & ES_READONLY);
@@ -41,7 +41,7 @@ TEST_F(Help, ShowsTheFileReadOnlyInOneWindowPerFile) {
 }
 
 TEST_F(Help, SaysInJapaneseWhenTheFileIsMissing) {
-    const HWND view = Show(L"nothere.hlp");
+    const HWND view = show(L"nothere.hlp");
     ASSERT_NE(view, nullptr);
     EXPECT_TRUE(windowText(view).starts_with(L"ヘルプ ファイル「nothere.hlp」が見つかりません。"));
 }
