@@ -11,17 +11,17 @@ namespace zamut {
 
 Game::Game(RandomGenerator& generator, std::unique_ptr<HelpLauncher> helpLauncher,
            const FatalErrorHandler& onFatalError)
-    : form_(generator, std::move(helpLauncher), {[this] { ShowAbout(); }}) {
+    : form_(generator, std::move(helpLauncher), {[this] { showAbout(); }}) {
     // The board alone carries the program's icon: the About window has none.
     form_.setWindowIcon(QIcon(QStringLiteral(":/icon/zamut.png")));
-    WireForm1(form_, onFatalError);
+    wireForm1(form_, onFatalError);
 }
 
-void Game::ShowAbout() {
+void Game::showAbout() {
     if (!about_) {
-        about_ = std::make_unique<frmAbout>(QString::fromUtf8(AppInfo.Title), form_.Picture(9));
+        about_ = std::make_unique<frmAbout>(QString::fromUtf8(AppInfo.Title), form_.picture(9));
     }
-    about_->ShowModeless();
+    about_->showModeless();
 }
 
 } // namespace zamut

@@ -23,7 +23,7 @@ public:
     frmAbout* about() const { return about_.get(); }
 
 private:
-    void ShowAbout();
+    void showAbout();
 
     Form1 form_;
     std::unique_ptr<frmAbout> about_;

@@ -19,7 +19,7 @@ namespace zamut {
 namespace {
 
 template <typename Operation>
-auto Guarded(Operation operation, const FatalErrorHandler& onFatalError) {
+auto guarded(Operation operation, const FatalErrorHandler& onFatalError) {
     return [operation, onFatalError] {
         try {
             operation();
@@ -33,23 +33,23 @@ auto Guarded(Operation operation, const FatalErrorHandler& onFatalError) {
 
 } // namespace
 
-void WireForm1(Form1& form, const FatalErrorHandler& onFatalError) {
+void wireForm1(Form1& form, const FatalErrorHandler& onFatalError) {
     auto* f = &form;
     QObject::connect(form.menu().start, &QAction::triggered, f,
-                     Guarded([f] { f->NewGameCommand(); }, onFatalError));
+                     guarded([f] { f->newGameCommand(); }, onFatalError));
     QObject::connect(form.menu().end, &QAction::triggered, f,
-                     Guarded([f] { f->ExitCommand(); }, onFatalError));
+                     guarded([f] { f->exitCommand(); }, onFatalError));
     QObject::connect(form.menu().zamut, &QAction::triggered, f,
-                     Guarded([f] { f->HelpCommand(); }, onFatalError));
+                     guarded([f] { f->helpCommand(); }, onFatalError));
     QObject::connect(form.menu().version, &QAction::triggered, f,
-                     Guarded([f] { f->VersionCommand(); }, onFatalError));
+                     guarded([f] { f->versionCommand(); }, onFatalError));
     for (CardValue card = 1; card <= 9; ++card) {
-        QObject::connect(form.Image(HandImage(card)), &PixelImage::clicked, f,
-                         Guarded([f, card] { f->PlayCardCommand(card); }, onFatalError));
+        QObject::connect(form.image(handImage(card)), &PixelImage::clicked, f,
+                         guarded([f, card] { f->playCardCommand(card); }, onFatalError));
     }
 }
 
-void ReportFatalErrorAndExit(const QString& what) {
+void reportFatalErrorAndExit(const QString& what) {
     // Qt's own Japanese texts for the message box's buttons; loaded only now,
     // since a healthy run never needs them.
     static QTranslator translator;

@@ -16,10 +16,10 @@ using FatalErrorHandler = std::function<void(const QString& what)>;
 
 // Binds every event the board answers to its operation, and nothing else.
 // An exception never crosses Qt's event dispatch: it goes to onFatalError.
-void WireForm1(Form1& form, const FatalErrorHandler& onFatalError);
+void wireForm1(Form1& form, const FatalErrorHandler& onFatalError);
 
 // The standard critical message in Japanese, then the application ends with
 // a non-zero status.
-void ReportFatalErrorAndExit(const QString& what);
+void reportFatalErrorAndExit(const QString& what);
 
 } // namespace zamut

@@ -20,7 +20,7 @@ int main(int argc, char* argv[]) {
 
     zamut::ClockMixedGenerator generator;
     zamut::Game game(generator, std::make_unique<zamut::DetachedHelpLauncher>(),
-                     zamut::ReportFatalErrorAndExit);
+                     zamut::reportFatalErrorAndExit);
     game.board().show();
     return application.exec();
 }

@@ -19,12 +19,12 @@ extern char** environ;
 
 namespace zamut {
 
-void Fail(const std::string& what) {
+void fail(const std::string& what) {
     throw std::runtime_error(what);
 }
 
-void FailSystem(const std::string& what, int error) {
-    Fail(what + ": " + std::strerror(error));
+void failSystem(const std::string& what, int error) {
+    fail(what + ": " + std::strerror(error));
 }
 
 Child::Child(const std::vector<std::string>& argv) {
@@ -35,16 +35,16 @@ Child::Child(const std::vector<std::string>& argv) {
     args.push_back(nullptr);
     const int error = posix_spawnp(&pid_, args[0], nullptr, nullptr, args.data(), environ);
     if (error != 0) {
-        FailSystem("cannot start " + argv[0], error);
+        failSystem("cannot start " + argv[0], error);
     }
     // glibc 2.36 declares pidfd_open without C linkage.
     pidfd_ = static_cast<int>(syscall(SYS_pidfd_open, pid_, 0));
     if (pidfd_ < 0) {
-        FailSystem("pidfd_open", errno);
+        failSystem("pidfd_open", errno);
     }
 }
 
-void Child::End(std::chrono::seconds patience) {
+void Child::end(std::chrono::seconds patience) {
     if (pidfd_ < 0) {
         return;
     }
@@ -58,7 +58,7 @@ void Child::End(std::chrono::seconds patience) {
     pidfd_ = -1;
 }
 
-long ResidentKilobytes(pid_t pid) {
+long residentKilobytes(pid_t pid) {
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
     std::string line;
     while (std::getline(status, line)) {
@@ -69,7 +69,7 @@ long ResidentKilobytes(pid_t pid) {
     return 0;
 }
 
-double CpuMilliseconds(pid_t pid) {
+double cpuMilliseconds(pid_t pid) {
     const std::filesystem::path tasks = "/proc/" + std::to_string(pid) + "/task";
     double nanoseconds = 0;
     std::error_code ignored;

@@ -12,8 +12,8 @@
 
 namespace zamut {
 
-[[noreturn]] void Fail(const std::string& what);
-[[noreturn]] void FailSystem(const std::string& what, int error);
+[[noreturn]] void fail(const std::string& what);
+[[noreturn]] void failSystem(const std::string& what, int error);
 
 // A started child process, ended (if it still runs) and reaped on destruction.
 class Child {
@@ -21,14 +21,14 @@ public:
     explicit Child(const std::vector<std::string>& argv);
     Child(const Child&) = delete;
     Child& operator=(const Child&) = delete;
-    ~Child() { End(); }
+    ~Child() { end(); }
 
     pid_t pid() const { return pid_; }
     int pidfd() const { return pidfd_; }
 
     // SIGTERM rather than SIGKILL lets a profiler under which the program runs
     // write its data; whatever ignores it is killed after `patience`.
-    void End(std::chrono::seconds patience = std::chrono::seconds(60));
+    void end(std::chrono::seconds patience = std::chrono::seconds(60));
 
 private:
     pid_t pid_ = 0;
@@ -36,10 +36,10 @@ private:
 };
 
 // The program's resident memory now, from /proc.
-long ResidentKilobytes(pid_t pid);
+long residentKilobytes(pid_t pid);
 
 // CPU time the program's threads have run so far, from the scheduler's
 // nanosecond counters (clock ticks in /proc/<pid>/stat are too coarse).
-double CpuMilliseconds(pid_t pid);
+double cpuMilliseconds(pid_t pid);
 
 } // namespace zamut

@@ -20,7 +20,7 @@ using Clock = std::chrono::steady_clock;
 
 } // namespace
 
-bool Coverage::Add(const xcb_rectangle_t& area, const xcb_rectangle_t& window) {
+bool Coverage::add(const xcb_rectangle_t& area, const xcb_rectangle_t& window) {
     if (window.width != width_ || window.height != height_) {
         width_ = window.width;
         height_ = window.height;
@@ -46,11 +46,11 @@ Probe::Probe(const std::string& display, bool verbose) : verbose_(verbose) {
     int screenNumber = 0;
     connection_ = xcb_connect(display.c_str(), &screenNumber);
     if (xcb_connection_has_error(connection_) != 0) {
-        Fail("cannot connect to " + display);
+        fail("cannot connect to " + display);
     }
     const xcb_query_extension_reply_t* damage = xcb_get_extension_data(connection_, &xcb_damage_id);
     if (damage == nullptr || damage->present == 0) {
-        Fail("the X server has no DAMAGE extension");
+        fail("the X server has no DAMAGE extension");
     }
     damageEvent_ = static_cast<std::uint8_t>(damage->first_event + XCB_DAMAGE_NOTIFY);
     free(xcb_damage_query_version_reply(
@@ -67,7 +67,7 @@ Probe::~Probe() {
     xcb_disconnect(connection_);
 }
 
-Sample Probe::Run(const std::string& label, const std::vector<std::string>& argv,
+Sample Probe::run(const std::string& label, const std::vector<std::string>& argv,
                   std::chrono::seconds timeout) {
     windows_.clear();
     const auto start = Clock::now();
@@ -75,29 +75,29 @@ Sample Probe::Run(const std::string& label, const std::vector<std::string>& argv
     const auto deadline = start + timeout;
     while (true) {
         while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) {
-            const bool painted = Handle(*event);
+            const bool painted = handle(*event);
             free(event);
             if (painted) {
                 // Read before anything else: the program keeps running.
                 const std::chrono::duration<double, std::milli> elapsed = Clock::now() - start;
-                const long resident = ResidentKilobytes(program.pid());
-                const double cpu = CpuMilliseconds(program.pid());
-                program.End();
+                const long resident = residentKilobytes(program.pid());
+                const double cpu = cpuMilliseconds(program.pid());
+                program.end();
                 return {elapsed.count(), cpu, static_cast<double>(resident) / 1024.0};
             }
         }
         if (xcb_connection_has_error(connection_) != 0) {
-            Fail("lost the X server");
+            fail("lost the X server");
         }
         const auto left =
             std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
         pollfd waits[2] = {{xcb_get_file_descriptor(connection_), POLLIN, 0},
                            {program.pidfd(), POLLIN, 0}};
         if (left.count() <= 0 || poll(waits, 2, static_cast<int>(left.count())) == 0) {
-            Fail(label + " painted nothing within " + std::to_string(timeout.count()) + " s");
+            fail(label + " painted nothing within " + std::to_string(timeout.count()) + " s");
         }
         if ((waits[1].revents & POLLIN) != 0 && (waits[0].revents & POLLIN) == 0) {
-            Fail(label + " exited before its first frame");
+            fail(label + " exited before its first frame");
         }
     }
 }
@@ -113,11 +113,11 @@ Sample Probe::Run(const std::string& label, const std::vector<std::string>& argv
 // painted once the damage since the window's last resize covers every
 // pixel. Override-redirect windows (popup menus, tooltips) are not the
 // board and are never watched.
-bool Probe::Handle(const xcb_generic_event_t& event) {
+bool Probe::handle(const xcb_generic_event_t& event) {
     const auto type = static_cast<std::uint8_t>(event.response_type & 0x7f);
     if (type == XCB_CREATE_NOTIFY) {
         const auto& created = reinterpret_cast<const xcb_create_notify_event_t&>(event);
-        Log("create", created.window, created.width, created.height);
+        log("create", created.window, created.width, created.height);
         if (created.parent == root_ && created.override_redirect == 0) {
             // Created at once: the program cannot draw before it has mapped
             // the window and received an Expose for it.
@@ -130,17 +130,17 @@ bool Probe::Handle(const xcb_generic_event_t& event) {
         windows_.erase(reinterpret_cast<const xcb_destroy_notify_event_t&>(event).window);
     } else if (type == XCB_MAP_NOTIFY) {
         const auto& mapped = reinterpret_cast<const xcb_map_notify_event_t&>(event);
-        Log("map", mapped.window, 0, 0);
+        log("map", mapped.window, 0, 0);
     } else if (type == damageEvent_) {
         const auto& damage = reinterpret_cast<const xcb_damage_notify_event_t&>(event);
-        Log("damage", damage.drawable, damage.area.width, damage.area.height);
+        log("damage", damage.drawable, damage.area.width, damage.area.height);
         const auto window = windows_.find(damage.drawable);
-        return window != windows_.end() && window->second.Add(damage.area, damage.geometry);
+        return window != windows_.end() && window->second.add(damage.area, damage.geometry);
     }
     return false;
 }
 
-void Probe::Log(const char* what, xcb_window_t window, int width, int height) const {
+void Probe::log(const char* what, xcb_window_t window, int width, int height) const {
     if (verbose_) {
         std::fprintf(stderr, "  %-7s 0x%08x %4d x %-4d\n", what, window, width, height);
     }

@@ -22,7 +22,7 @@ struct Sample {
 class Coverage {
 public:
     // Returns true once every pixel of the window has been drawn.
-    bool Add(const xcb_rectangle_t& area, const xcb_rectangle_t& window);
+    bool add(const xcb_rectangle_t& area, const xcb_rectangle_t& window);
 
 private:
     std::uint16_t width_ = 0;
@@ -40,12 +40,12 @@ public:
     ~Probe();
 
     // Starts argv, waits for its first complete frame, samples and ends it.
-    Sample Run(const std::string& label, const std::vector<std::string>& argv,
+    Sample run(const std::string& label, const std::vector<std::string>& argv,
                std::chrono::seconds timeout);
 
 private:
-    bool Handle(const xcb_generic_event_t& event);
-    void Log(const char* what, xcb_window_t window, int width, int height) const;
+    bool handle(const xcb_generic_event_t& event);
+    void log(const char* what, xcb_window_t window, int width, int height) const;
 
     bool verbose_;
     xcb_connection_t* connection_ = nullptr;

@@ -8,11 +8,11 @@
 namespace zamut {
 
 // Linear-interpolated quantile of sorted values.
-double Quantile(const std::vector<double>& sorted, double q);
+double quantile(const std::vector<double>& sorted, double q);
 
 // "median  min–max  IQR" of the values, each with `decimals` decimals.
-std::string Spread(std::vector<double> values, int decimals);
+std::string spread(std::vector<double> values, int decimals);
 
-double Median(std::vector<double> values);
+double median(std::vector<double> values);
 
 } // namespace zamut

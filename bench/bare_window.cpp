@@ -30,7 +30,7 @@ int main(int argc, char* argv[]) {
     help->addAction(QStringLiteral("バージョン"));
 
     auto* label = new QLabel(QStringLiteral("ザムト"));
-    label->setFont(zamut::GameFont(16));
+    label->setFont(zamut::gameFont(16));
     window.setCentralWidget(label);
     window.resize(453, 358 + menus->sizeHint().height());
     window.show();

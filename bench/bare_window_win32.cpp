@@ -7,7 +7,7 @@
 
 namespace {
 
-LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_DESTROY) {
         PostQuitMessage(0);
         return 0;
@@ -21,7 +21,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     SetProcessDPIAware();
     WNDCLASSEXW cls{};
     cls.cbSize = sizeof cls;
-    cls.lpfnWndProc = Procedure;
+    cls.lpfnWndProc = procedure;
     cls.hInstance = instance;
     cls.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     cls.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
@@ -38,18 +38,17 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(game), L"ゲーム");
     AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), L"ヘルプ");
 
-    constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX |
-                            WS_THICKFRAME;
+    constexpr DWORD style =
+        WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME;
     RECT outer{0, 0, 453, 358};
     AdjustWindowRectEx(&outer, style, TRUE, 0);
-    const HWND window =
-        CreateWindowExW(0, L"BareWindow", L"bare", style, CW_USEDEFAULT, CW_USEDEFAULT,
-                        outer.right - outer.left, outer.bottom - outer.top, nullptr, bar,
-                        instance, nullptr);
-    const HWND label = CreateWindowExW(0, L"STATIC", L"COM", WS_CHILD | WS_VISIBLE, 16, 56, 34,
-                                       16, window, nullptr, instance, nullptr);
-    SendMessageW(label, WM_SETFONT,
-                 reinterpret_cast<WPARAM>(zamut::win::CreateGameFont(16, false)), FALSE);
+    const HWND window = CreateWindowExW(0, L"BareWindow", L"bare", style, CW_USEDEFAULT,
+                                        CW_USEDEFAULT, outer.right - outer.left,
+                                        outer.bottom - outer.top, nullptr, bar, instance, nullptr);
+    const HWND label = CreateWindowExW(0, L"STATIC", L"COM", WS_CHILD | WS_VISIBLE, 16, 56, 34, 16,
+                                       window, nullptr, instance, nullptr);
+    SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(zamut::win::createGameFont(16, false)),
+                 FALSE);
     ShowWindow(window, show);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {

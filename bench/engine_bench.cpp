@@ -19,10 +19,10 @@ public:
 // Counts the draws of the real, clock-reseeded generator.
 class CountingGenerator final : public RandomGenerator {
 public:
-    void ReseedFromClock() override { inner.ReseedFromClock(); }
-    float Draw() override {
+    void reseedFromClock() override { inner.reseedFromClock(); }
+    float draw() override {
         ++draws;
-        return inner.Draw();
+        return inner.draw();
     }
     ClockMixedGenerator inner;
     std::int64_t draws = 0;

@@ -38,7 +38,7 @@ struct Options {
     std::vector<Command> commands;
 };
 
-void Report(const Options& options, const std::vector<std::vector<Sample>>& samples) {
+void report(const Options& options, const std::vector<std::vector<Sample>>& samples) {
     std::printf("\n%-14s %-8s %8s  %-17s %-17s\n", "program", "measure", "median", "min–max",
                 "IQR");
     for (std::size_t c = 0; c < options.commands.size(); ++c) {
@@ -51,9 +51,9 @@ void Report(const Options& options, const std::vector<std::vector<Sample>>& samp
             memory.push_back(sample.residentMegabytes);
         }
         std::printf("%-14s %-8s %s\n", options.commands[c].label.c_str(), "paint ms",
-                    Spread(times, 1).c_str());
-        std::printf("%-14s %-8s %s\n", "", "CPU ms", Spread(cpu, 1).c_str());
-        std::printf("%-14s %-8s %s\n", "", "RSS MB", Spread(memory, 1).c_str());
+                    spread(times, 1).c_str());
+        std::printf("%-14s %-8s %s\n", "", "CPU ms", spread(cpu, 1).c_str());
+        std::printf("%-14s %-8s %s\n", "", "RSS MB", spread(memory, 1).c_str());
     }
     const std::size_t reference = options.commands.size() - 1;
     for (std::size_t c = 0; c < reference; ++c) {
@@ -62,7 +62,7 @@ void Report(const Options& options, const std::vector<std::vector<Sample>>& samp
             for (std::size_t r = 0; r < samples[c].size(); ++r) {
                 ratios.push_back(samples[c][r].*measure / samples[reference][r].*measure);
             }
-            return Median(ratios);
+            return median(ratios);
         };
         std::printf("\n%s / %s, median of %zu per-round ratios: time %.3f, CPU %.3f, memory "
                     "%.3f\n",
@@ -74,7 +74,7 @@ void Report(const Options& options, const std::vector<std::vector<Sample>>& samp
 
 // "[LABEL=]PROGRAM ARGS...": the label names the program in the report and
 // defaults to the program's file name.
-Command ParseCommand(const std::string& text) {
+Command parseCommand(const std::string& text) {
     Command command;
     const std::size_t equals = text.find('=');
     const bool labelled = equals != std::string::npos && equals < text.find_first_of(" /");
@@ -91,7 +91,7 @@ Command ParseCommand(const std::string& text) {
     return command;
 }
 
-Options ParseOptions(int argc, char** argv) {
+Options parseOptions(int argc, char** argv) {
     Options options;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -110,7 +110,7 @@ Options ParseOptions(int argc, char** argv) {
         } else if (arg == "--verbose") {
             options.verbose = true;
         } else {
-            options.commands.push_back(ParseCommand(arg));
+            options.commands.push_back(parseCommand(arg));
         }
     }
     if (options.commands.empty() || options.rounds < 1 || options.warmup < 0) {
@@ -120,8 +120,8 @@ Options ParseOptions(int argc, char** argv) {
     return options;
 }
 
-int Main(int argc, char** argv) {
-    const Options options = ParseOptions(argc, argv);
+int runFirstPaint(int argc, char** argv) {
+    const Options options = parseOptions(argc, argv);
     const char* display = std::getenv("DISPLAY");
     if (display == nullptr) {
         throw std::invalid_argument("no DISPLAY: run under scripts/with-xvfb.sh");
@@ -138,7 +138,7 @@ int Main(int argc, char** argv) {
     for (int round = -options.warmup; round < options.rounds; ++round) {
         for (std::size_t c = 0; c < options.commands.size(); ++c) {
             const Sample sample =
-                probe.Run(options.commands[c].label, options.commands[c].argv, timeout);
+                probe.run(options.commands[c].label, options.commands[c].argv, timeout);
             if (options.verbose) {
                 std::fprintf(stderr, "%s round %d: %.1f ms, %.1f MB\n",
                              options.commands[c].label.c_str(), round, sample.milliseconds,
@@ -149,7 +149,7 @@ int Main(int argc, char** argv) {
             }
         }
     }
-    Report(options, samples);
+    report(options, samples);
     return 0;
 }
 
@@ -159,7 +159,7 @@ int Main(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     try {
-        return zamut::Main(argc, argv);
+        return zamut::runFirstPaint(argc, argv);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "first_paint: %s\n", error.what());
         return 1;

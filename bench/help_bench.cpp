@@ -22,7 +22,7 @@ struct Shape {
     std::string line;
 };
 
-std::string BacktickRuns() {
+std::string backtickRuns() {
     std::string line;
     for (int run = 1; run <= 12; ++run) {
         line += std::string(std::size_t(run), '`') + ' ';
@@ -42,11 +42,11 @@ const Shape Shapes[] = {
     {"links", "[牌](#a) [牌](#b) [牌](#c) [牌](#d)\n"},
     {"emphasis", "*a **b *c **d *e **f *g **h *i **j\n"},
     {"brackets", std::string(79, '[') + '\n'},
-    {"backticks", BacktickRuns()},
+    {"backticks", backtickRuns()},
 };
 
 // As many lines as both caps allow, times `fraction`.
-std::string LargestFile(const Shape& shape, double fraction) {
+std::string largestFile(const Shape& shape, double fraction) {
     std::string text = "| a | b | c | d | e | f | g | h |\n|-|-|-|-|-|-|-|-|\n";
     const auto bytes = std::size_t(double(helpfile::MaxBytes) * fraction);
     const auto lines = std::size_t(double(helpfile::MaxLines) * fraction);
@@ -60,7 +60,7 @@ std::string LargestFile(const Shape& shape, double fraction) {
 }
 
 void BM_Parse(benchmark::State& bench, const Shape& shape, double fraction) {
-    const QString text = QString::fromStdString(LargestFile(shape, fraction));
+    const QString text = QString::fromStdString(largestFile(shape, fraction));
     for (auto _ : bench) {
         QTextDocument document;
         document.setMarkdown(text,
@@ -74,10 +74,10 @@ void BM_Parse(benchmark::State& bench, const Shape& shape, double fraction) {
 // What the engine does before the window shows the top of the page, then the
 // layout of the rest, which the scroll bar waits for.
 void BM_FirstFrame(benchmark::State& bench, const Shape& shape, double fraction) {
-    const helpfile::Content content{true, "help.hlp", LargestFile(shape, fraction)};
+    const helpfile::Content content{true, "help.hlp", largestFile(shape, fraction)};
     for (auto _ : bench) {
         HelpView view;
-        view.ShowContent(content);
+        view.showContent(content);
         view.show();
         view.grab();
         benchmark::DoNotOptimize(view.document()->documentLayout()->documentSize());
@@ -85,7 +85,7 @@ void BM_FirstFrame(benchmark::State& bench, const Shape& shape, double fraction)
     bench.SetBytesProcessed(bench.iterations() * std::int64_t(content.text.size()));
 }
 
-bool Register() {
+bool registerBenchmarks() {
     for (const Shape& shape : Shapes) {
         for (const double fraction : {0.5, 1.0}) {
             const std::string size = fraction < 1 ? "/half" : "/cap";
@@ -99,6 +99,6 @@ bool Register() {
     }
     return true;
 }
-const bool registered = Register();
+const bool registered = registerBenchmarks();
 
 } // namespace

@@ -32,12 +32,12 @@ void BM_MatchThroughWidgets(benchmark::State& bench) {
         form.menu().start->trigger();
         form.repaint();
         for (CardValue card = 1; card <= 9; ++card) {
-            QWidget* hand = form.Image(HandImage(card));
+            QWidget* hand = form.image(handImage(card));
             QTest::mouseClick(hand, Qt::LeftButton, {}, hand->rect().center());
             form.repaint();
         }
         // A click that missed would leave its card enabled.
-        if (!fatalErrors.isEmpty() || form.Image(HandImage(9))->isEnabled()) {
+        if (!fatalErrors.isEmpty() || form.image(handImage(9))->isEnabled()) {
             bench.SkipWithError("the match did not run to its end");
             return;
         }

@@ -21,7 +21,7 @@ inline constexpr CardPicture BackPicture = 0;
 
 // Card values live in 32-bit fields but pictures are 16-bit indices; the
 // narrowing is checked like every other integer step of the game.
-inline CardPicture ToCardPicture(std::int32_t value) {
+inline CardPicture toCardPicture(std::int32_t value) {
     if (value < INT16_MIN || value > INT16_MAX) {
         throw std::overflow_error("card picture index out of the 16-bit range");
     }
@@ -39,13 +39,13 @@ struct ImageId {
     friend constexpr bool operator==(ImageId, ImageId) = default;
 };
 
-constexpr ImageId HandImage(CardValue card) {
+constexpr ImageId handImage(CardValue card) {
     return {ImageRow::Hand, card};
 }
-constexpr ImageId PlayerRowImage(std::int32_t round) {
+constexpr ImageId playerRowImage(std::int32_t round) {
     return {ImageRow::Player, round};
 }
-constexpr ImageId ComputerRowImage(std::int32_t round) {
+constexpr ImageId computerRowImage(std::int32_t round) {
     return {ImageRow::Computer, round};
 }
 

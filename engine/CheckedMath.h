@@ -10,7 +10,7 @@
 namespace zamut {
 
 // The game's integers are signed 32-bit and fail loudly instead of wrapping.
-inline std::int32_t CheckedAdd(std::int32_t a, std::int32_t b) {
+inline std::int32_t checkedAdd(std::int32_t a, std::int32_t b) {
     std::int32_t sum = 0;
     if (__builtin_add_overflow(a, b, &sum)) {
         throw std::overflow_error("32-bit integer overflow in addition");
@@ -18,7 +18,7 @@ inline std::int32_t CheckedAdd(std::int32_t a, std::int32_t b) {
     return sum;
 }
 
-inline std::int32_t CheckedSub(std::int32_t a, std::int32_t b) {
+inline std::int32_t checkedSub(std::int32_t a, std::int32_t b) {
     std::int32_t difference = 0;
     if (__builtin_sub_overflow(a, b, &difference)) {
         throw std::overflow_error("32-bit integer overflow in subtraction");
@@ -28,7 +28,7 @@ inline std::int32_t CheckedSub(std::int32_t a, std::int32_t b) {
 
 // Converts an integral double (already floored) to a 32-bit integer; a value
 // outside the range would be undefined behaviour in C++, so it is an error.
-inline std::int32_t CheckedToInt32(double integral) {
+inline std::int32_t checkedToInt32(double integral) {
     // 2^31 is exact in double, so both bounds are compared without rounding.
     constexpr double lowest = -2147483648.0;
     constexpr double past_highest = 2147483648.0;

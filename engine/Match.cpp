@@ -13,7 +13,7 @@ namespace zamut {
 namespace {
 
 // True if `card` is among the cards of the rounds before `round`.
-bool PlayedBefore(const ByRound& cards, std::int32_t round, CardValue card) {
+bool playedBefore(const ByRound& cards, std::int32_t round, CardValue card) {
     for (std::int32_t earlier = 1; earlier < round; ++earlier) {
         if (cards[earlier] == card) {
             return true;
@@ -25,7 +25,7 @@ bool PlayedBefore(const ByRound& cards, std::int32_t round, CardValue card) {
 // The caption after round `played`. The full-width "２回戦" after card 1 in
 // round 1 is deliberate: it matches the full-width "１回戦" of a new game,
 // while every other caption uses ordinary digits.
-std::string NextRoundCaption(std::int32_t played, CardValue card) {
+std::string nextRoundCaption(std::int32_t played, CardValue card) {
     if (played == 1 && card == 1) {
         return "２回戦";
     }
@@ -38,7 +38,7 @@ void Deal(MatchState& state, BoardView& view, RandomGenerator& generator) {
     for (std::int32_t round = 1; round <= RoundCount; ++round) {
         do {
             state.ComputerCard[round] = RandomBetween(generator, HighestCard, 1);
-        } while (PlayedBefore(state.ComputerCard, round, state.ComputerCard[round]));
+        } while (playedBefore(state.ComputerCard, round, state.ComputerCard[round]));
     }
     state.PlayerTotal = 0;
     state.ComputerTotal = 0;
@@ -48,13 +48,13 @@ void Deal(MatchState& state, BoardView& view, RandomGenerator& generator) {
     view.SetCaption(LabelId::Label3, "0");
     view.SetCaption(LabelId::Label4, "0");
     for (CardValue card = 1; card <= HighestCard; ++card) {
-        view.ShowCardPicture(HandImage(card), ToCardPicture(card));
+        view.ShowCardPicture(handImage(card), toCardPicture(card));
     }
     for (std::int32_t round = 1; round <= RoundCount; ++round) {
-        view.ShowCardPicture(PlayerRowImage(round), BackPicture);
+        view.ShowCardPicture(playerRowImage(round), BackPicture);
     }
     for (std::int32_t round = 1; round <= RoundCount; ++round) {
-        view.ShowCardPicture(ComputerRowImage(round), BackPicture);
+        view.ShowCardPicture(computerRowImage(round), BackPicture);
     }
 }
 
@@ -62,7 +62,7 @@ void NewGame(MatchState& state, BoardView& view, RandomGenerator& generator) {
     Deal(state, view, generator);
     view.SetCaption(LabelId::Label1, "１回戦");
     for (CardValue card = 1; card <= HighestCard; ++card) {
-        view.SetCardEnabled(HandImage(card), true);
+        view.SetCardEnabled(handImage(card), true);
     }
 }
 
@@ -75,35 +75,35 @@ void PlayCard(MatchState& state, BoardView& view, CardValue card) {
         throw std::invalid_argument("PlayCard: card " + std::to_string(card) +
                                     " is not a card value 1..9");
     }
-    if (PlayedBefore(state.PlayerCard, round, card)) {
+    if (playedBefore(state.PlayerCard, round, card)) {
         throw std::invalid_argument("PlayCard: card " + std::to_string(card) +
                                     " was already played in this match");
     }
 
     state.PlayerCard[round] = card;
-    view.SetCardEnabled(HandImage(card), false);
-    view.ShowCardPicture(HandImage(card), BackPicture);
-    view.ShowCardPicture(PlayerRowImage(round), ToCardPicture(card));
+    view.SetCardEnabled(handImage(card), false);
+    view.ShowCardPicture(handImage(card), BackPicture);
+    view.ShowCardPicture(playerRowImage(round), toCardPicture(card));
     const CardValue computer = state.ComputerCard[round];
-    view.ShowCardPicture(ComputerRowImage(round), ToCardPicture(computer));
+    view.ShowCardPicture(computerRowImage(round), toCardPicture(computer));
 
     if (card > computer) {
-        state.PlayerTotal = CheckedAdd(CheckedAdd(state.PlayerTotal, card), computer);
+        state.PlayerTotal = checkedAdd(checkedAdd(state.PlayerTotal, card), computer);
         view.SetCaption(LabelId::Label3, std::to_string(state.PlayerTotal));
     } else if (card < computer) {
-        state.ComputerTotal = CheckedAdd(CheckedAdd(state.ComputerTotal, computer), card);
+        state.ComputerTotal = checkedAdd(checkedAdd(state.ComputerTotal, computer), card);
         view.SetCaption(LabelId::Label4, std::to_string(state.ComputerTotal));
     }
 
     if (round < RoundCount) {
         state.CurrentRound = round + 1;
-        view.SetCaption(LabelId::Label1, NextRoundCaption(round, card));
+        view.SetCaption(LabelId::Label1, nextRoundCaption(round, card));
     } else {
         JudgeMatch(state, view);
     }
 }
 
-MatchOutcome OutcomeOf(const MatchState& state) {
+MatchOutcome outcomeOf(const MatchState& state) {
     if (state.PlayerTotal > state.ComputerTotal) {
         return MatchOutcome::Win;
     }
@@ -113,7 +113,7 @@ MatchOutcome OutcomeOf(const MatchState& state) {
     return state.PlayerCard == state.ComputerCard ? MatchOutcome::Praise : MatchOutcome::Draw;
 }
 
-std::string_view VerdictCaption(MatchOutcome outcome) {
+std::string_view verdictCaption(MatchOutcome outcome) {
     switch (outcome) {
     case MatchOutcome::Win:
         return "あなたの勝ちです";
@@ -128,7 +128,7 @@ std::string_view VerdictCaption(MatchOutcome outcome) {
 }
 
 void JudgeMatch(const MatchState& state, BoardView& view) {
-    view.SetCaption(LabelId::Label1, VerdictCaption(OutcomeOf(state)));
+    view.SetCaption(LabelId::Label1, verdictCaption(outcomeOf(state)));
 }
 
 } // namespace zamut

@@ -32,10 +32,10 @@ void PlayCard(MatchState& state, BoardView& view, CardValue card);
 enum class MatchOutcome : std::uint8_t { Win, Loss, Draw, Praise };
 
 // The outcome of a match whose nine rounds are played.
-MatchOutcome OutcomeOf(const MatchState& state);
+MatchOutcome outcomeOf(const MatchState& state);
 
 // The verdict that Label1 shows for an outcome (UTF-8).
-std::string_view VerdictCaption(MatchOutcome outcome);
+std::string_view verdictCaption(MatchOutcome outcome);
 
 // Puts the verdict of a finished match on Label1.
 void JudgeMatch(const MatchState& state, BoardView& view);

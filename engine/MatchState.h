@@ -13,7 +13,7 @@ inline constexpr std::int32_t RoundCount = 9;
 
 // Where round n (or card value n), counted 1..9 as the rules count, sits in
 // an array of nine; std::out_of_range outside 1..9.
-inline std::size_t RoundIndex(std::int32_t round) {
+inline std::size_t roundIndex(std::int32_t round) {
     if (round < 1 || round > RoundCount) {
         throw std::out_of_range("round or card outside 1..9");
     }
@@ -23,8 +23,8 @@ inline std::size_t RoundIndex(std::int32_t round) {
 // Nine 32-bit entries addressed by round, 1..9.
 class ByRound {
 public:
-    std::int32_t& operator[](std::int32_t round) { return entries_[RoundIndex(round)]; }
-    std::int32_t operator[](std::int32_t round) const { return entries_[RoundIndex(round)]; }
+    std::int32_t& operator[](std::int32_t round) { return entries_[roundIndex(round)]; }
+    std::int32_t operator[](std::int32_t round) const { return entries_[roundIndex(round)]; }
     friend bool operator==(const ByRound&, const ByRound&) = default;
 
 private:

@@ -12,8 +12,8 @@ namespace zamut {
 // draw, then drawing one fraction 0 <= r < 1.
 class RandomGenerator {
 public:
-    virtual void ReseedFromClock() = 0;
-    virtual float Draw() = 0;
+    virtual void reseedFromClock() = 0;
+    virtual float draw() = 0;
 
 protected:
     RandomGenerator() = default;
@@ -25,18 +25,18 @@ protected:
 using Clock = std::function<std::uint64_t()>;
 
 // Nanoseconds of the system clock.
-std::uint64_t SystemClockNow();
+std::uint64_t systemClockNow();
 
 // Each clock reading is mixed into the running state instead of replacing it:
 // two reseeds within one clock tick still give different draws, so a deal
 // never stalls waiting for the clock, and the draws stay uniform.
 class ClockMixedGenerator final : public RandomGenerator {
 public:
-    explicit ClockMixedGenerator(Clock clock = SystemClockNow, std::uint64_t seed = 0);
+    explicit ClockMixedGenerator(Clock clock = systemClockNow, std::uint64_t seed = 0);
 
-    void ReseedFromClock() override;
+    void reseedFromClock() override;
     // k / 2^24 with k < 2^24: exact in single precision and never rounds up to 1.
-    float Draw() override;
+    float draw() override;
 
 private:
     Clock clock_;

@@ -37,10 +37,10 @@ public:
     void ShowHelp();
 
     // The engine program: `zamut-help` in the running program's folder.
-    static QString HelpEngineProgram();
+    static QString helpEngineProgram();
 
 private:
-    void ReportEngineFailure();
+    void reportEngineFailure();
 
     std::unique_ptr<HelpLauncher> launcher_;
     QWidget* owner_;

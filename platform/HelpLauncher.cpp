@@ -7,7 +7,7 @@
 
 namespace zamut {
 
-bool DetachedHelpLauncher::Start(const QString& program, const QStringList& arguments) {
+bool DetachedHelpLauncher::start(const QString& program, const QStringList& arguments) {
     return QProcess::startDetached(program, arguments);
 }
 

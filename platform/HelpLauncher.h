@@ -15,14 +15,14 @@ public:
     virtual ~HelpLauncher() = default;
 
     // Starts `program` with `arguments`, detached; false when it could not start.
-    virtual bool Start(const QString& program, const QStringList& arguments) = 0;
+    virtual bool start(const QString& program, const QStringList& arguments) = 0;
 };
 
 // Starts the engine as a process of its own, without a shell, and never waits
 // for it: the help window lives on after the game ends.
 class DetachedHelpLauncher final : public HelpLauncher {
 public:
-    bool Start(const QString& program, const QStringList& arguments) override;
+    bool start(const QString& program, const QStringList& arguments) override;
 };
 
 } // namespace zamut

@@ -12,7 +12,7 @@
 
 namespace zamut {
 
-void SkipTaskbar(WId window) {
+void skipTaskbar(WId window) {
     // Qt answers the X11 interface on every platform; only xcb has a connection.
     if (QGuiApplication::platformName() != QLatin1String("xcb")) {
         return;

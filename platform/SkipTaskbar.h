@@ -10,6 +10,6 @@ namespace zamut {
 // which would end the program with the main window; the EWMH state does it.
 // A window manager drops _NET_WM_STATE when a window is withdrawn, so call
 // this again before every map. Elsewhere it does nothing.
-void SkipTaskbar(WId window);
+void skipTaskbar(WId window);
 
 } // namespace zamut

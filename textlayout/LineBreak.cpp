@@ -8,29 +8,29 @@ namespace {
 
 // CJK radicals onwards: kana, kanji, full-width forms. Surrogates fall here
 // too, which keeps the rare characters outside the BMP breakable.
-bool IsJapanese(char16_t c) {
+bool isJapanese(char16_t c) {
     return c >= 0x2E80;
 }
 
-bool IsSpace(char16_t c) {
+bool isSpace(char16_t c) {
     return c == u' ' || (c >= 0x09 && c <= 0x0D) || c == 0x85 || c == 0xA0 || c == 0x1680 ||
            (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F ||
            c == 0x205F || c == 0x3000;
 }
 
-bool StartsNoLine(char16_t c) {
+bool startsNoLine(char16_t c) {
     return std::u16string_view(u"、。，．）」』ー").find(c) != std::u16string_view::npos;
 }
 
 } // namespace
 
-bool MayBreakBefore(std::u16string_view text, std::size_t at) {
+bool mayBreakBefore(std::u16string_view text, std::size_t at) {
     const char16_t before = text[at - 1];
     const char16_t after = text[at];
-    return !StartsNoLine(after) && (IsSpace(before) || IsJapanese(before) || IsJapanese(after));
+    return !startsNoLine(after) && (isSpace(before) || isJapanese(before) || isJapanese(after));
 }
 
-std::vector<std::u16string_view> BreakLines(std::u16string_view text, int width,
+std::vector<std::u16string_view> breakLines(std::u16string_view text, int width,
                                             const MeasureText& measure) {
     std::vector<std::u16string_view> lines;
     std::size_t start = 0;
@@ -38,7 +38,7 @@ std::vector<std::u16string_view> BreakLines(std::u16string_view text, int width,
         std::size_t end = text.size();
         std::size_t lastBreak = 0; // none yet: a break is always after start
         for (std::size_t at = start + 1; at < text.size(); ++at) {
-            if (!MayBreakBefore(text, at)) {
+            if (!mayBreakBefore(text, at)) {
                 continue;
             }
             if (measure(text.substr(start, at - start)) > width) {

@@ -4,7 +4,7 @@
 
 namespace zamut {
 
-CaptionBox PlaceRoundCaption(int textWidth, int originLeft, int originTop, int panelLeft) {
+CaptionBox placeRoundCaption(int textWidth, int originLeft, int originTop, int panelLeft) {
     const int limit = panelLeft - CaptionGap;
     if (originLeft + textWidth <= limit) {
         return {originLeft, originTop, textWidth, false};

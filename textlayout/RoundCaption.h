@@ -21,6 +21,6 @@ struct CaptionBox {
 // closer than CaptionGap to the panel moves left until it keeps the gap, and
 // one too wide even for that wraps between the two gaps. Coordinates are the
 // board's, in pixels; textWidth is the text's width on one line.
-CaptionBox PlaceRoundCaption(int textWidth, int originLeft, int originTop, int panelLeft);
+CaptionBox placeRoundCaption(int textWidth, int originLeft, int originTop, int panelLeft);
 
 } // namespace zamut

@@ -26,7 +26,7 @@ constexpr qsizetype ServerNameRoom = 29 + 9;
 
 // A folder nobody but this user can enter; `follow` when a symbolic link to
 // such a folder will do.
-bool IsPrivateFolder(const QString& path, bool follow) {
+bool isPrivateFolder(const QString& path, bool follow) {
     struct stat info {};
     const QByteArray name = QFile::encodeName(path);
     const int status = follow ? ::stat(name.constData(), &info) : ::lstat(name.constData(), &info);
@@ -35,12 +35,12 @@ bool IsPrivateFolder(const QString& path, bool follow) {
 }
 
 // Whether a socket in `folder` has a name short enough for the system.
-bool Fits(const QString& folder) {
+bool fits(const QString& folder) {
     return QFile::encodeName(folder).size() + 1 + ServerNameRoom <
            qsizetype(sizeof(sockaddr_un::sun_path));
 }
 
-bool IsSameUser(const QLocalSocket& socket) {
+bool isSameUser(const QLocalSocket& socket) {
     ucred peer{};
     socklen_t size = sizeof peer;
     return ::getsockopt(int(socket.socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &peer, &size) ==
@@ -51,35 +51,35 @@ bool IsSameUser(const QLocalSocket& socket) {
 } // namespace
 
 HelpInstance::HelpInstance(const QString& key, const QString& folder, QObject* parent)
-    : QObject(parent), path_(folder.isEmpty() ? QString() : ServerPath(key, folder)) {
+    : QObject(parent), path_(folder.isEmpty() ? QString() : serverPath(key, folder)) {
     server_.setSocketOptions(QLocalServer::UserAccessOption);
-    connect(&server_, &QLocalServer::newConnection, this, &HelpInstance::Serve);
+    connect(&server_, &QLocalServer::newConnection, this, &HelpInstance::serve);
 }
 
-QString HelpInstance::PrivateFolder() {
+QString HelpInstance::privateFolder() {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty() && Fits(runtime) && IsPrivateFolder(runtime, true)) {
+    if (!runtime.isEmpty() && fits(runtime) && isPrivateFolder(runtime, true)) {
         return runtime;
     }
     const QString own = QStringLiteral("zamut-help-%1").arg(::getuid());
     for (const QString& temp : {QDir::tempPath(), QStringLiteral("/tmp")}) {
         const QString folder = QDir(temp).filePath(own);
-        if (Fits(folder)) {
+        if (fits(folder)) {
             ::mkdir(QFile::encodeName(folder).constData(), 0700);
             // Someone else may have made it first, in a folder anyone can write to.
-            return IsPrivateFolder(folder, false) ? folder : QString();
+            return isPrivateFolder(folder, false) ? folder : QString();
         }
     }
     return {};
 }
 
-QString HelpInstance::ServerPath(const QString& key, const QString& folder) {
+QString HelpInstance::serverPath(const QString& key, const QString& folder) {
     const QByteArray hash =
         QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha256).toHex().left(24);
     return QDir(folder).filePath(QStringLiteral("help-") + QString::fromLatin1(hash));
 }
 
-bool HelpInstance::Claim() {
+bool HelpInstance::claim() {
     if (path_.isEmpty()) {
         return true;
     }
@@ -90,7 +90,7 @@ bool HelpInstance::Claim() {
     if (!lock.tryLock(ForwardTimeoutMs)) {
         return true;
     }
-    if (Forward()) {
+    if (forward()) {
         return false;
     }
     // What is left of the name is an engine that died or stopped answering.
@@ -99,10 +99,10 @@ bool HelpInstance::Claim() {
     return true;
 }
 
-bool HelpInstance::Forward() {
+bool HelpInstance::forward() {
     QLocalSocket socket;
     socket.connectToServer(path_);
-    if (!socket.waitForConnected(ForwardTimeoutMs) || !IsSameUser(socket)) {
+    if (!socket.waitForConnected(ForwardTimeoutMs) || !isSameUser(socket)) {
         return false;
     }
     socket.write(RaiseRequest);
@@ -116,7 +116,7 @@ bool HelpInstance::Forward() {
     return socket.readLine() == RaiseDone;
 }
 
-void HelpInstance::Serve() {
+void HelpInstance::serve() {
     while (QLocalSocket* socket = server_.nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
@@ -124,7 +124,7 @@ void HelpInstance::Serve() {
                 return;
             }
             if (socket->readLine() == RaiseRequest) {
-                emit RaiseRequested();
+                emit raiseRequested();
                 socket->write(RaiseDone);
             }
             socket->disconnectFromServer();

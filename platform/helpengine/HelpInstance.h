@@ -18,27 +18,27 @@ class HelpInstance final : public QObject {
     Q_OBJECT
 public:
     // `key` identifies the file, e.g. its canonical path. `folder` holds the
-    // socket (PrivateFolder()); when it is empty every engine shows its own
+    // socket (privateFolder()); when it is empty every engine shows its own
     // window.
     HelpInstance(const QString& key, const QString& folder, QObject* parent = nullptr);
 
     // $XDG_RUNTIME_DIR when it is the user's own with mode 0700, else a folder
     // of that kind made under the temp folder (or /tmp when the temp folder's
     // name is too long for a socket). Empty when none is safe.
-    static QString PrivateFolder();
+    static QString privateFolder();
 
-    static QString ServerPath(const QString& key, const QString& folder);
+    static QString serverPath(const QString& key, const QString& folder);
 
     // True when this engine should show its own window; false when a running
     // engine of the same user took the request.
-    bool Claim();
+    bool claim();
 
 signals:
-    void RaiseRequested();
+    void raiseRequested();
 
 private:
-    bool Forward();
-    void Serve();
+    bool forward();
+    void serve();
 
     QString path_;
     QLocalServer server_;

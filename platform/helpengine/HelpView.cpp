@@ -24,7 +24,7 @@ protected:
 // Qt reads a picture named by a plain path by itself, past loadResource, even
 // from a pipe, which blocks for good. Built apart from any layout, the page
 // has its pictures replaced before anything could load them.
-void ShowImagesAsText(QTextDocument& document) {
+void showImagesAsText(QTextDocument& document) {
     std::vector<std::pair<QTextFragment, QString>> pictures;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
@@ -54,15 +54,15 @@ void ShowImagesAsText(QTextDocument& document) {
 } // namespace
 
 HelpView::HelpView(QWidget* parent) : QTextBrowser(parent) {
-    ShowDocument(new InertDocument(this));
+    showDocument(new InertDocument(this));
     setWindowTitle(QStringLiteral("ザムト ヘルプ"));
     setOpenLinks(false);
     setOpenExternalLinks(false);
     resize(640, 560);
-    connect(this, &QTextBrowser::anchorClicked, this, &HelpView::FollowLink);
+    connect(this, &QTextBrowser::anchorClicked, this, &HelpView::followLink);
 }
 
-void HelpView::ShowContent(const helpfile::Content& content) {
+void HelpView::showContent(const helpfile::Content& content) {
     // Built apart from the window, in one edit: a document on show is laid
     // out again after every piece the Markdown reader adds, and outside an
     // edit each piece measures its whole paragraph again; both take time
@@ -75,16 +75,16 @@ void HelpView::ShowContent(const helpfile::Content& content) {
         page->setMarkdown(text,
                           QTextDocument::MarkdownFeatures(QTextDocument::MarkdownDialectGitHub |
                                                           QTextDocument::MarkdownNoHTML));
-        ShowImagesAsText(*page);
+        showImagesAsText(*page);
         edit.endEditBlock();
     } else {
         page->setPlainText(text);
     }
-    ShowDocument(page);
+    showDocument(page);
     moveCursor(QTextCursor::Start); // open at the top of the page
 }
 
-void HelpView::ShowDocument(QTextDocument* page) {
+void HelpView::showDocument(QTextDocument* page) {
     // The text control deletes a document of its own when it is replaced,
     // ours are left to us.
     QTextDocument* shown = document();
@@ -95,14 +95,14 @@ void HelpView::ShowDocument(QTextDocument* page) {
     }
 }
 
-void HelpView::Raise() {
+void HelpView::bringToFront() {
     setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     show();
     raise();
     activateWindow();
 }
 
-void HelpView::FollowLink(const QUrl& link) {
+void HelpView::followLink(const QUrl& link) {
     if (link.isRelative() && link.path().isEmpty() && link.hasFragment()) {
         scrollToAnchor(link.fragment());
     }

@@ -18,14 +18,14 @@ class HelpView final : public QTextBrowser {
 public:
     explicit HelpView(QWidget* parent = nullptr);
 
-    void ShowContent(const helpfile::Content& content);
+    void showContent(const helpfile::Content& content);
 
     // Brings the window to the front for a repeated request.
-    void Raise();
+    void bringToFront();
 
 private:
-    void ShowDocument(QTextDocument* page);
-    void FollowLink(const QUrl& link);
+    void showDocument(QTextDocument* page);
+    void followLink(const QUrl& link);
 };
 
 } // namespace zamut

@@ -25,7 +25,7 @@ namespace {
 
 constexpr int ContentsCommand = 3;
 
-int Usage() {
+int usage() {
     std::fputs("usage: zamut-help FILE [3]\n", stderr);
     return 2;
 }
@@ -34,7 +34,7 @@ int terminationPipe[2] = {-1, -1};
 
 // Ends the event loop on SIGTERM, SIGINT and SIGHUP, so the window's socket
 // is removed as on a normal close.
-void QuitOnTermination() {
+void quitOnTermination() {
     if (::pipe(terminationPipe) != 0) {
         return;
     }
@@ -55,35 +55,35 @@ int main(int argc, char* argv[]) {
 
     const QStringList arguments = QApplication::arguments().mid(1);
     if (arguments.isEmpty() || arguments.size() > 2) {
-        return Usage();
+        return usage();
     }
     if (arguments.size() == 2 && arguments[1].toInt() != ContentsCommand) {
-        return Usage();
+        return usage();
     }
 
     namespace helpfile = zamut::helpfile;
     const std::filesystem::path engineDir(
         QFile::encodeName(QApplication::applicationDirPath()).toStdString());
-    const helpfile::Content content = helpfile::Open(QFile::encodeName(arguments[0]).toStdString(),
-                                                     helpfile::SearchDirs(engineDir));
+    const helpfile::Content content = helpfile::open(QFile::encodeName(arguments[0]).toStdString(),
+                                                     helpfile::searchDirs(engineDir));
     const QString path = QFile::decodeName(content.path.c_str());
 
     // A window that shows a failure takes no later request: the next one may
     // find the file.
     zamut::HelpInstance instance(QFileInfo(path).canonicalFilePath(),
-                                 content.ok ? zamut::HelpInstance::PrivateFolder() : QString());
-    if (!instance.Claim()) {
+                                 content.ok ? zamut::HelpInstance::privateFolder() : QString());
+    if (!instance.claim()) {
         qCInfo(lcHelp).noquote() << "forwarded" << path;
         return 0;
     }
-    QuitOnTermination();
+    quitOnTermination();
 
     zamut::HelpView view;
-    QObject::connect(&instance, &zamut::HelpInstance::RaiseRequested, &view, [&view] {
-        view.Raise();
+    QObject::connect(&instance, &zamut::HelpInstance::raiseRequested, &view, [&view] {
+        view.bringToFront();
         qCInfo(lcHelp) << "raised";
     });
-    view.ShowContent(content);
+    view.showContent(content);
     view.show();
     qCInfo(lcHelp).noquote() << (content.ok ? "shown" : "failed") << path;
     return QApplication::exec();

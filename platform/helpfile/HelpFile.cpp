@@ -12,24 +12,24 @@ namespace zamut::helpfile {
 namespace fs = std::filesystem;
 namespace {
 
-std::string Utf8(const fs::path& path) {
+std::string utf8(const fs::path& path) {
     const std::u8string text = fs::path(path).make_preferred().u8string();
     return {text.begin(), text.end()};
 }
 
-Content Failure(const fs::path& path, std::string_view reason) {
+Content failure(const fs::path& path, std::string_view reason) {
     return {false, path,
-            "ヘルプ ファイル「" + Utf8(path) + "」を表示できません。\n\n" + std::string(reason)};
+            "ヘルプ ファイル「" + utf8(path) + "」を表示できません。\n\n" + std::string(reason)};
 }
 
-bool IsRegularFile(const fs::path& path) {
+bool isRegularFile(const fs::path& path) {
     std::error_code error;
     return fs::is_regular_file(path, error); // follows symbolic links
 }
 
 // Well-formed UTF-8 (no overlong forms, surrogates or code points past
 // U+10FFFF) of text characters: no control characters but tab and line ends.
-bool IsUtf8Text(std::string_view bytes) {
+bool isUtf8Text(std::string_view bytes) {
     std::size_t i = 0;
     while (i < bytes.size()) {
         const auto lead = static_cast<unsigned char>(bytes[i]);
@@ -72,7 +72,7 @@ bool IsUtf8Text(std::string_view bytes) {
 
 } // namespace
 
-std::vector<fs::path> SearchDirs(const fs::path& engineDir) {
+std::vector<fs::path> searchDirs(const fs::path& engineDir) {
     std::error_code error;
     std::vector<fs::path> dirs;
     for (const fs::path& dir : {fs::current_path(error), engineDir,
@@ -88,66 +88,66 @@ std::vector<fs::path> SearchDirs(const fs::path& engineDir) {
     return dirs;
 }
 
-fs::path Find(const fs::path& name, const std::vector<fs::path>& dirs) {
+fs::path find(const fs::path& name, const std::vector<fs::path>& dirs) {
     if (name.empty()) {
         return {};
     }
     std::error_code error;
     if (name.has_parent_path()) {
-        return IsRegularFile(name) ? fs::absolute(name, error) : fs::path();
+        return isRegularFile(name) ? fs::absolute(name, error) : fs::path();
     }
     for (const fs::path& dir : dirs) {
-        if (IsRegularFile(dir / name)) {
+        if (isRegularFile(dir / name)) {
             return fs::absolute(dir / name, error);
         }
     }
     return {};
 }
 
-Content Open(const fs::path& name, const std::vector<fs::path>& dirs) {
-    const fs::path path = Find(name, dirs);
+Content open(const fs::path& name, const std::vector<fs::path>& dirs) {
+    const fs::path path = find(name, dirs);
     if (!path.empty()) {
-        return Load(path);
+        return load(path);
     }
     std::string places;
     if (!name.has_parent_path()) {
         places = "\n\n次の場所を探しました:";
         for (const fs::path& dir : dirs) {
-            places += "\n  " + Utf8(dir);
+            places += "\n  " + utf8(dir);
         }
     }
-    return {false, name, "ヘルプ ファイル「" + Utf8(name) + "」が見つかりません。" + places};
+    return {false, name, "ヘルプ ファイル「" + utf8(name) + "」が見つかりません。" + places};
 }
 
-Content Load(const fs::path& path) {
+Content load(const fs::path& path) {
     // Only a regular file is opened: a pipe or device could block or never end.
     std::ifstream file;
-    if (IsRegularFile(path)) {
+    if (isRegularFile(path)) {
         file.open(path, std::ios::binary);
     }
     if (!file.is_open()) {
-        return Failure(path, "ファイルを読み込めません。");
+        return failure(path, "ファイルを読み込めません。");
     }
     std::string bytes(MaxBytes + 1, '\0');
     file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (file.bad()) {
-        return Failure(path, "ファイルを読み込めません。");
+        return failure(path, "ファイルを読み込めません。");
     }
     bytes.resize(static_cast<std::size_t>(file.gcount()));
     const auto lines = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
     if (bytes.size() > MaxBytes || lines + (bytes.ends_with('\n') ? 0 : 1) > MaxLines) {
-        return Failure(path, "ファイルが大きすぎます（ヘルプは " + std::to_string(MaxBytes / 1024) +
+        return failure(path, "ファイルが大きすぎます（ヘルプは " + std::to_string(MaxBytes / 1024) +
                                  " KB、" + std::to_string(MaxLines) + " 行まで）。");
     }
     if (bytes.starts_with("\xEF\xBB\xBF")) {
         bytes.erase(0, 3);
     }
-    if (!IsUtf8Text(bytes)) {
-        return Failure(path, "ヘルプの形式（UTF-8 のテキスト）ではありません。");
+    if (!isUtf8Text(bytes)) {
+        return failure(path, "ヘルプの形式（UTF-8 のテキスト）ではありません。");
     }
     if (std::all_of(bytes.begin(), bytes.end(),
                     [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; })) {
-        return Failure(path, "ファイルが空です。");
+        return failure(path, "ファイルが空です。");
     }
     return {true, path, bytes};
 }

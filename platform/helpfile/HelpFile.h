@@ -18,13 +18,13 @@ inline constexpr std::size_t MaxLines = 1000;
 // Where a help file named without a folder is looked for, in this order: the
 // current directory, the engine's own folder, and the data folder installed
 // next to the engine's folder (../share/<application id>). Each folder once.
-std::vector<std::filesystem::path> SearchDirs(const std::filesystem::path& engineDir);
+std::vector<std::filesystem::path> searchDirs(const std::filesystem::path& engineDir);
 
 // The first regular file (symbolic links followed) called `name` in `dirs`;
 // folders, pipes and devices of that name are passed over. A name with a
 // folder is taken as given, relative to the current directory. Empty when
 // there is none.
-std::filesystem::path Find(const std::filesystem::path& name,
+std::filesystem::path find(const std::filesystem::path& name,
                            const std::vector<std::filesystem::path>& dirs);
 
 // What a help window shows: the file's Markdown, or a message naming the file
@@ -35,10 +35,10 @@ struct Content {
     std::string text;           // UTF-8: Markdown when ok, else the message as plain text
 };
 
-Content Open(const std::filesystem::path& name, const std::vector<std::filesystem::path>& dirs);
+Content open(const std::filesystem::path& name, const std::vector<std::filesystem::path>& dirs);
 
 // Reads and checks one help file: a regular file of UTF-8 text, not empty,
 // within the caps. The byte-order mark, if any, is dropped.
-Content Load(const std::filesystem::path& path);
+Content load(const std::filesystem::path& path);
 
 } // namespace zamut::helpfile

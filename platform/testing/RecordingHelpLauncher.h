@@ -18,7 +18,7 @@ public:
         QStringList arguments;
     };
 
-    bool Start(const QString& program, const QStringList& arguments) override {
+    bool start(const QString& program, const QStringList& arguments) override {
         requests.push_back({program, arguments});
         return succeeds;
     }

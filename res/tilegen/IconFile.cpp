@@ -17,7 +17,7 @@ constexpr int PixelBytes = Size * Size;
 constexpr int MaskRowBytes = Size / 8; // 32 bits, already a whole DWORD
 constexpr int ImageSize = BitmapHeaderSize + 4 * PaletteEntries + PixelBytes + MaskRowBytes * Size;
 
-template <typename T> void Put(QByteArray& out, T value) {
+template <typename T> void put(QByteArray& out, T value) {
     char bytes[sizeof(T)];
     qToLittleEndian(value, bytes);
     out.append(bytes, sizeof(T));
@@ -25,27 +25,27 @@ template <typename T> void Put(QByteArray& out, T value) {
 
 // The fields an icon file's directory entry shares with a group entry: the
 // size, colour count, planes, bits a pixel and the image's length.
-QByteArray DirectoryFields() {
+QByteArray directoryFields() {
     QByteArray out;
     out.append(char(Size)).append(char(Size));
     out.append('\0').append('\0'); // 0 colours: 256; reserved
-    Put<quint16>(out, 1);          // planes
-    Put<quint16>(out, 8);          // bits a pixel
-    Put<quint32>(out, ImageSize);
+    put<quint16>(out, 1);          // planes
+    put<quint16>(out, 8);          // bits a pixel
+    put<quint32>(out, ImageSize);
     return out;
 }
 
-QByteArray DirectoryHeader() {
+QByteArray directoryHeader() {
     QByteArray out;
-    Put<quint16>(out, 0); // reserved
-    Put<quint16>(out, 1); // type: icon
-    Put<quint16>(out, 1); // one image
+    put<quint16>(out, 0); // reserved
+    put<quint16>(out, 1); // type: icon
+    put<quint16>(out, 1); // one image
     return out;
 }
 
 } // namespace
 
-QByteArray IconFileBytes(const QImage& picture) {
+QByteArray iconFileBytes(const QImage& picture) {
     Q_ASSERT(picture.format() == QImage::Format_Indexed8 && picture.size() == QSize(Size, Size));
     const QList<QRgb> colours = picture.colorTable();
     Q_ASSERT(colours.size() < PaletteEntries);
@@ -53,20 +53,20 @@ QByteArray IconFileBytes(const QImage& picture) {
     // the first unused palette entry, left zero.
     const auto black = static_cast<char>(colours.size());
 
-    QByteArray out = DirectoryHeader() + DirectoryFields();
-    Put<quint32>(out, FileHeaderSize + FileEntrySize);
+    QByteArray out = directoryHeader() + directoryFields();
+    put<quint32>(out, FileHeaderSize + FileEntrySize);
 
-    Put<quint32>(out, BitmapHeaderSize);
-    Put<qint32>(out, Size);
-    Put<qint32>(out, 2 * Size); // the colour rows, then the mask rows
-    Put<quint16>(out, 1);
-    Put<quint16>(out, 8);
-    Put<quint32>(out, 0); // uncompressed
-    Put<quint32>(out, PixelBytes + MaskRowBytes * Size);
-    Put<qint32>(out, 0);
-    Put<qint32>(out, 0);
-    Put<quint32>(out, 0); // all 256 palette entries
-    Put<quint32>(out, 0);
+    put<quint32>(out, BitmapHeaderSize);
+    put<qint32>(out, Size);
+    put<qint32>(out, 2 * Size); // the colour rows, then the mask rows
+    put<quint16>(out, 1);
+    put<quint16>(out, 8);
+    put<quint32>(out, 0); // uncompressed
+    put<quint32>(out, PixelBytes + MaskRowBytes * Size);
+    put<qint32>(out, 0);
+    put<qint32>(out, 0);
+    put<quint32>(out, 0); // all 256 palette entries
+    put<quint32>(out, 0);
 
     for (int i = 0; i < PaletteEntries; ++i) {
         const QRgb c = i < colours.size() ? colours[i] : 0;

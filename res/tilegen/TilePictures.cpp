@@ -33,7 +33,7 @@ enum Ink : uchar {
     InkCount
 };
 
-const QList<QRgb>& Palette() {
+const QList<QRgb>& palette() {
     static const QList<QRgb> colours{
         qRgba(0, 255, 255, 0), // Clear
         qRgb(198, 132, 0),     // DarkGold
@@ -67,33 +67,33 @@ struct Placement {
 class Canvas {
 public:
     Canvas(int width, int height) : image_(width, height, QImage::Format_Indexed8) {
-        image_.setColorTable(Palette());
+        image_.setColorTable(palette());
         image_.fill(Clear);
     }
 
-    void Put(int x, int y, Ink ink) { image_.setPixel(x, y, ink); }
+    void put(int x, int y, Ink ink) { image_.setPixel(x, y, ink); }
 
-    void FillRect(int left, int top, int width, int height, Ink ink) {
+    void fillRect(int left, int top, int width, int height, Ink ink) {
         for (int y = top; y < top + height; ++y)
             for (int x = left; x < left + width; ++x)
-                Put(x, y, ink);
+                put(x, y, ink);
     }
 
-    QImage Take() { return std::move(image_); }
+    QImage take() { return std::move(image_); }
 
 private:
     QImage image_;
 };
 
-Ink RingInk(Pip pip) {
+Ink ringInk(Pip pip) {
     return pip == Pip::Blue || pip == Pip::BlueRed ? Blue : Green;
 }
 
-Ink LightInk(Pip pip) {
-    return RingInk(pip) == Blue ? BlueLight : GreenLight;
+Ink lightInk(Pip pip) {
+    return ringInk(pip) == Blue ? BlueLight : GreenLight;
 }
 
-bool HasRedCentre(Pip pip) {
+bool hasRedCentre(Pip pip) {
     return pip == Pip::BlueRed || pip == Pip::GreenRed;
 }
 
@@ -101,23 +101,23 @@ bool HasRedCentre(Pip pip) {
 // from its centre: a coloured disc with a ring of light-grey dots inside its
 // rim at the eight compass points and, for the red-centred kinds, a red
 // middle crossed in dark red.
-Ink PipInk(double dx, double dy, int size, Pip pip) {
+Ink pipInk(double dx, double dy, int size, Pip pip) {
     const double r = std::hypot(dx, dy);
     const double outer = size / 2.0;
-    const Ink ring = RingInk(pip);
+    const Ink ring = ringInk(pip);
     if (r > outer - 1.2) // the rim, lit from the top left like the tile itself
-        return dx + dy < -outer * 0.9 ? LightInk(pip) : ring;
+        return dx + dy < -outer * 0.9 ? lightInk(pip) : ring;
     if (r > outer - 2.2) {
         const auto i = static_cast<int>(std::floor(std::abs(dx)));
         const auto j = static_cast<int>(std::floor(std::abs(dy)));
         return i == 0 || j == 0 || i == j ? Dot : ring;
     }
-    if (HasRedCentre(pip))
+    if (hasRedCentre(pip))
         return std::abs(dx) < 0.6 || std::abs(dy) < 0.6 ? DarkRed : Red;
     return ring;
 }
 
-void DrawPip(Canvas& canvas, const Placement& p) {
+void drawPip(Canvas& canvas, const Placement& p) {
     const double half = p.size / 2.0;
     const auto left = static_cast<int>(std::ceil(p.x - half));
     const auto top = static_cast<int>(std::ceil(p.y - half));
@@ -126,7 +126,7 @@ void DrawPip(Canvas& canvas, const Placement& p) {
             const double dx = x - p.x;
             const double dy = y - p.y;
             if (std::hypot(dx, dy) <= half - 0.05)
-                canvas.Put(x, y, PipInk(dx, dy, p.size, p.pip));
+                canvas.put(x, y, pipInk(dx, dy, p.size, p.pip));
         }
     }
 }
@@ -134,7 +134,7 @@ void DrawPip(Canvas& canvas, const Placement& p) {
 // One pixel of the single circle of card 1, dx and dy from its centre: a
 // dotted dark-blue rim, rings of grey and light grey, a green ring and a red
 // centre crossed in dark red.
-Ink GrandPipInk(int dx, int dy) {
+Ink grandPipInk(int dx, int dy) {
     const double r = std::hypot(dx, dy);
     if (r > 7.4)
         return (std::abs(dx) + std::abs(dy)) % 2 == 0 && r < 8.6 ? Dot : Blue;
@@ -149,12 +149,12 @@ Ink GrandPipInk(int dx, int dy) {
     return DarkRed;
 }
 
-void DrawGrandPip(Canvas& canvas, int cx, int cy) {
+void drawGrandPip(Canvas& canvas, int cx, int cy) {
     constexpr int Radius = 9;
     for (int dy = -Radius; dy <= Radius; ++dy)
         for (int dx = -Radius; dx <= Radius; ++dx)
             if (std::hypot(dx, dy) <= Radius + 0.5)
-                canvas.Put(cx + dx, cy + dy, GrandPipInk(dx, dy));
+                canvas.put(cx + dx, cy + dy, grandPipInk(dx, dy));
 }
 
 // Face layouts in card pixels; the face spans columns 2..22 and rows 5..33,
@@ -202,7 +202,7 @@ constexpr std::array<Placement, 9> Nine{{{6, 11, 7, Pip::Blue},
                                          {12, 27, 7, Pip::Green},
                                          {18, 27, 7, Pip::Green}}};
 
-std::span<const Placement> PipLayout(int k) {
+std::span<const Placement> pipLayout(int k) {
     switch (k) {
     case 2:
         return Two;
@@ -228,51 +228,51 @@ std::span<const Placement> PipLayout(int k) {
 // The tile outline shared by faces and back: a band over the top edge, the
 // upper edge, then the body with a light strip on the left and the shadow on
 // the right. The four corners stay transparent.
-void DrawTile(Canvas& canvas, Ink band, Ink bandEnd, Ink edge, Ink body, Ink strip) {
+void drawTile(Canvas& canvas, Ink band, Ink bandEnd, Ink edge, Ink body, Ink strip) {
     constexpr int W = CardPictureWidth;
     constexpr int H = CardPictureHeight;
-    canvas.FillRect(0, 0, W - 2, 2, band);
-    canvas.FillRect(W - 2, 0, 2, 2, bandEnd);
-    canvas.FillRect(0, 2, W, 3, edge);
-    canvas.FillRect(0, 5, 2, H - 5, strip);
-    canvas.FillRect(2, 5, W - 3, H - 5, body);
-    canvas.FillRect(W - 1, 5, 1, H - 5, Shadow);
+    canvas.fillRect(0, 0, W - 2, 2, band);
+    canvas.fillRect(W - 2, 0, 2, 2, bandEnd);
+    canvas.fillRect(0, 2, W, 3, edge);
+    canvas.fillRect(0, 5, 2, H - 5, strip);
+    canvas.fillRect(2, 5, W - 3, H - 5, body);
+    canvas.fillRect(W - 1, 5, 1, H - 5, Shadow);
     for (const auto& [x, y] : {std::pair{0, 0}, {W - 1, 0}, {0, H - 1}, {W - 1, H - 1}})
-        canvas.Put(x, y, Clear);
+        canvas.put(x, y, Clear);
 }
 
 } // namespace
 
-QImage DrawCardPicture(int k) {
+QImage drawCardPicture(int k) {
     if (k < 0 || k >= CardPictureCount)
         throw std::out_of_range("card picture index");
     Canvas canvas(CardPictureWidth, CardPictureHeight);
     if (k == 0) {
-        DrawTile(canvas, White, FaceGrey, YellowGold, DarkGold, YellowGold);
+        drawTile(canvas, White, FaceGrey, YellowGold, DarkGold, YellowGold);
     } else {
-        DrawTile(canvas, DarkGold, Brown, White, FaceGrey, White);
+        drawTile(canvas, DarkGold, Brown, White, FaceGrey, White);
         if (k == 1)
-            DrawGrandPip(canvas, 12, 19);
-        for (const Placement& p : PipLayout(k))
-            DrawPip(canvas, p);
+            drawGrandPip(canvas, 12, 19);
+        for (const Placement& p : pipLayout(k))
+            drawPip(canvas, p);
     }
-    return canvas.Take();
+    return canvas.take();
 }
 
-QImage DrawIconPicture() {
+QImage drawIconPicture() {
     constexpr int S = IconPictureSize;
     Canvas canvas(S, S);
-    canvas.FillRect(0, 0, S, 3, OrangeGold);
-    canvas.FillRect(0, 3, S, 1, White);
-    canvas.FillRect(0, 4, 2, S - 4, White);
-    canvas.FillRect(2, 4, S - 4, S - 4, FaceGrey);
-    canvas.FillRect(S - 2, 4, 2, S - 4, Shadow);
-    canvas.Put(0, 0, Clear);
+    canvas.fillRect(0, 0, S, 3, OrangeGold);
+    canvas.fillRect(0, 3, S, 1, White);
+    canvas.fillRect(0, 4, 2, S - 4, White);
+    canvas.fillRect(2, 4, S - 4, S - 4, FaceGrey);
+    canvas.fillRect(S - 2, 4, 2, S - 4, Shadow);
+    canvas.put(0, 0, Clear);
     constexpr std::array<Pip, 3> Rows{Pip::Blue, Pip::GreenRed, Pip::Green};
     for (int row = 0; row < 3; ++row)
         for (int col = 0; col < 3; ++col)
-            DrawPip(canvas, {6.5 + 9 * col, 8.5 + 9 * row, 8, Rows[static_cast<size_t>(row)]});
-    return canvas.Take();
+            drawPip(canvas, {6.5 + 9 * col, 8.5 + 9 * row, 8, Rows[static_cast<size_t>(row)]});
+    return canvas.take();
 }
 
 } // namespace zamut

@@ -14,10 +14,10 @@ inline constexpr int IconPictureSize = 32;
 
 // Card picture k (0 the back, 1..9 the faces of the circle suit), an indexed
 // image whose palette entry 0 is the transparent cyan.
-QImage DrawCardPicture(int k);
+QImage drawCardPicture(int k);
 
 // The program's icon: the tile of nine circles seen from the front, with only
 // its top-left pixel transparent.
-QImage DrawIconPicture();
+QImage drawIconPicture();
 
 } // namespace zamut

@@ -12,7 +12,7 @@ constexpr char Symbols[] = " .XoO+@#$%&*=-;:>,<1234567890qwertyuiopasdfghjklzxcv
 
 } // namespace
 
-QByteArray XpmFileBytes(const QImage& picture, const QByteArray& name) {
+QByteArray xpmFileBytes(const QImage& picture, const QByteArray& name) {
     const QList<QRgb> palette = picture.colorTable();
     QByteArray text = "/* XPM */\n/* Drawn by res/tilegen; redraw with: tilegen res */\n"
                       "static const char* const " +

@@ -9,6 +9,6 @@ namespace zamut {
 
 // An indexed picture as an XPM array named `name`: one character a pixel,
 // palette entry 0 written as "None" (transparent), the others as #RRGGBB.
-QByteArray XpmFileBytes(const QImage& picture, const QByteArray& name);
+QByteArray xpmFileBytes(const QImage& picture, const QByteArray& name);
 
 } // namespace zamut

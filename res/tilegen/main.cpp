@@ -20,14 +20,14 @@
 
 namespace {
 
-bool Save(const QImage& image, const QString& path) {
+bool save(const QImage& image, const QString& path) {
     if (image.save(path, "PNG"))
         return true;
     std::fprintf(stderr, "tilegen: cannot write %s\n", qPrintable(path));
     return false;
 }
 
-bool Write(const QByteArray& bytes, const QString& path) {
+bool write(const QByteArray& bytes, const QString& path) {
     QFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size())
         return true;
@@ -35,38 +35,38 @@ bool Write(const QByteArray& bytes, const QString& path) {
     return false;
 }
 
-bool WritePictures(const QString& folder) {
+bool writePictures(const QString& folder) {
     const QDir dir(folder);
     if (!dir.mkpath("cards") || !dir.mkpath("icon")) {
         std::fprintf(stderr, "tilegen: cannot create folders in %s\n", qPrintable(folder));
         return false;
     }
     for (int k = 0; k < zamut::CardPictureCount; ++k) {
-        const QImage card = zamut::DrawCardPicture(k);
+        const QImage card = zamut::drawCardPicture(k);
         const QByteArray name = QByteArray("card") + QByteArray::number(k) + "_xpm";
-        if (!Save(card, dir.filePath(QString("cards/%1.png").arg(k))) ||
-            !Write(zamut::XpmFileBytes(card, name), dir.filePath(QString("cards/%1.xpm").arg(k))))
+        if (!save(card, dir.filePath(QString("cards/%1.png").arg(k))) ||
+            !write(zamut::xpmFileBytes(card, name), dir.filePath(QString("cards/%1.xpm").arg(k))))
             return false;
     }
-    const QImage icon = zamut::DrawIconPicture();
-    return Save(icon, dir.filePath("icon/zamut.png")) &&
-           Write(zamut::IconFileBytes(icon), dir.filePath("icon/zamut.ico"));
+    const QImage icon = zamut::drawIconPicture();
+    return save(icon, dir.filePath("icon/zamut.png")) &&
+           write(zamut::iconFileBytes(icon), dir.filePath("icon/zamut.ico"));
 }
 
 // A picture enlarged by a whole factor, each pixel an exact square block.
-bool Enlarge(const QString& from, int factor, const QString& to) {
+bool enlarge(const QString& from, int factor, const QString& to) {
     const QImage picture(from);
     if (picture.isNull()) {
         std::fprintf(stderr, "tilegen: cannot read %s\n", qPrintable(from));
         return false;
     }
-    return Save(
+    return save(
         picture.scaled(picture.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation), to);
 }
 
 // All ten cards side by side and the icon after them, each enlarged by a whole
 // factor without smoothing, on the board's green.
-QImage ContactSheet(int scale) {
+QImage contactSheet(int scale) {
     const int gap = 4 * scale;
     const int cardWidth = zamut::CardPictureWidth * scale;
     const int width = gap + zamut::CardPictureCount * (cardWidth + gap) + gap +
@@ -79,8 +79,8 @@ QImage ContactSheet(int scale) {
         painter.drawImage(x, gap, picture.scaled(picture.size() * scale));
     };
     for (int k = 0; k < zamut::CardPictureCount; ++k)
-        place(zamut::DrawCardPicture(k), gap + k * (cardWidth + gap));
-    place(zamut::DrawIconPicture(), gap + zamut::CardPictureCount * (cardWidth + gap) + gap);
+        place(zamut::drawCardPicture(k), gap + k * (cardWidth + gap));
+    place(zamut::drawIconPicture(), gap + zamut::CardPictureCount * (cardWidth + gap) + gap);
     return sheet;
 }
 
@@ -107,10 +107,10 @@ int main(int argc, char* argv[]) {
         parser.showHelp(1);
     const QStringList arguments = parser.positionalArguments();
     if (parser.isSet(sheetOption))
-        return Save(ContactSheet(scale), parser.value(sheetOption)) ? 0 : 1;
+        return save(contactSheet(scale), parser.value(sheetOption)) ? 0 : 1;
     if (parser.isSet(enlargeOption) && arguments.size() == 2)
-        return Enlarge(arguments[0], scale, arguments[1]) ? 0 : 1;
+        return enlarge(arguments[0], scale, arguments[1]) ? 0 : 1;
     if (arguments.size() != 1 || parser.isSet(enlargeOption))
         parser.showHelp(1);
-    return WritePictures(arguments.constFirst()) ? 0 : 1;
+    return writePictures(arguments.constFirst()) ? 0 : 1;
 }

@@ -15,25 +15,25 @@
 namespace zamut {
 namespace {
 
-template <typename Reply> std::unique_ptr<Reply, decltype(&std::free)> Own(Reply* reply) {
+template <typename Reply> std::unique_ptr<Reply, decltype(&std::free)> own(Reply* reply) {
     return {reply, &std::free};
 }
 
-xcb_connection_t* Connection() {
+xcb_connection_t* connection() {
     return qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
 }
 
-xcb_atom_t Atom(const char* name) {
+xcb_atom_t atom(const char* name) {
     const auto cookie =
-        xcb_intern_atom(Connection(), 0, static_cast<uint16_t>(qstrlen(name)), name);
-    return Own(xcb_intern_atom_reply(Connection(), cookie, nullptr))->atom;
+        xcb_intern_atom(connection(), 0, static_cast<uint16_t>(qstrlen(name)), name);
+    return own(xcb_intern_atom_reply(connection(), cookie, nullptr))->atom;
 }
 
 // The 32-bit values of a window property; empty when it is not set.
-QList<uint32_t> Property(xcb_window_t window, xcb_atom_t property) {
-    const auto reply = Own(xcb_get_property_reply(
-        Connection(),
-        xcb_get_property(Connection(), 0, window, property, XCB_GET_PROPERTY_TYPE_ANY, 0, 64),
+QList<uint32_t> property(xcb_window_t window, xcb_atom_t property) {
+    const auto reply = own(xcb_get_property_reply(
+        connection(),
+        xcb_get_property(connection(), 0, window, property, XCB_GET_PROPERTY_TYPE_ANY, 0, 64),
         nullptr));
     const auto* values = static_cast<const uint32_t*>(xcb_get_property_value(reply.get()));
     return {values, values + xcb_get_property_value_length(reply.get()) / 4};
@@ -41,28 +41,28 @@ QList<uint32_t> Property(xcb_window_t window, xcb_atom_t property) {
 
 // With no window manager to reparent it, the window's geometry is its client
 // area on the screen.
-QRect ScreenGeometry(xcb_window_t window) {
+QRect screenGeometry(xcb_window_t window) {
     const auto reply =
-        Own(xcb_get_geometry_reply(Connection(), xcb_get_geometry(Connection(), window), nullptr));
+        own(xcb_get_geometry_reply(connection(), xcb_get_geometry(connection(), window), nullptr));
     return {reply->x, reply->y, reply->width, reply->height};
 }
 
 TEST(AboutOnXServer, EveryLoadOpensAtItsPlaceUnownedAndOutOfTheTaskbar) {
     frmAbout about(QStringLiteral("ザムト"), QPixmap(24, 34));
     for (const char* load : {"first load", "load after being moved"}) {
-        about.ShowModeless();
+        about.showModeless();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&about, 5000));
         const auto window = static_cast<xcb_window_t>(about.winId());
         EXPECT_TRUE(QTest::qWaitFor(
-            [&] { return ScreenGeometry(window) == frmAbout::ClientGeometry; }, 5000))
+            [&] { return screenGeometry(window) == frmAbout::ClientGeometry; }, 5000))
             << load;
-        const QList<uint32_t> states = Property(window, Atom("_NET_WM_STATE"));
-        EXPECT_TRUE(states.contains(Atom("_NET_WM_STATE_SKIP_TASKBAR"))) << load;
-        EXPECT_TRUE(Property(window, XCB_ATOM_WM_TRANSIENT_FOR).isEmpty()) << load;
+        const QList<uint32_t> states = property(window, atom("_NET_WM_STATE"));
+        EXPECT_TRUE(states.contains(atom("_NET_WM_STATE_SKIP_TASKBAR"))) << load;
+        EXPECT_TRUE(property(window, XCB_ATOM_WM_TRANSIENT_FOR).isEmpty()) << load;
 
         about.move(400, 300);
         ASSERT_TRUE(QTest::qWaitFor(
-            [&] { return ScreenGeometry(window).topLeft() == QPoint(400, 300); }, 5000));
+            [&] { return screenGeometry(window).topLeft() == QPoint(400, 300); }, 5000));
         about.close();
     }
 }

@@ -18,8 +18,8 @@ namespace {
 class AboutWindow : public ::testing::Test {
 protected:
     // Enter and Esc reach cmdOK only as the default button holding the focus.
-    void Open() {
-        about.ShowModeless();
+    void open() {
+        about.showModeless();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&about, 5000));
         EXPECT_EQ(QApplication::focusWidget(), ok);
         EXPECT_TRUE(ok->isDefault());
@@ -42,11 +42,11 @@ TEST_F(AboutWindow, EveryWayOfClosingUnloadsItAndTheNextShowLoadsItAgain) {
         {"close box", [this] { about.close(); }, 0},
     };
     for (const auto& [way, unload, clicks] : unloads) {
-        ASSERT_NO_FATAL_FAILURE(Open());
+        ASSERT_NO_FATAL_FAILURE(open());
         QSignalSpy clicked(ok, &QPushButton::clicked);
         EXPECT_EQ(about.windowTitle(), QStringLiteral("ザムトのﾊﾞｰｼﾞｮﾝ情報")) << "before " << way;
         about.setWindowTitle(QStringLiteral("not reloaded"));
-        about.ShowModeless();
+        about.showModeless();
         EXPECT_EQ(about.windowTitle(), QStringLiteral("not reloaded"));
         unload();
         EXPECT_FALSE(about.isVisible()) << way;

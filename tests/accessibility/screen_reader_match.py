@@ -78,15 +78,21 @@ def window(app, name):
     return named(app, name, 10)
 
 
+def action_names(node):
+    if "Action" not in pyatspi.listInterfaces(node):
+        return []
+    actions = node.queryAction()
+    return [actions.getName(i) for i in range(actions.nActions)]
+
+
 def press(node, action="Press"):
     if node is None:
         check(False, f"something to {action}")
         return
-    actions = node.queryAction()
-    names = [actions.getName(i) for i in range(actions.nActions)]
+    names = action_names(node)
     check(action in names, f"{node.getRoleName()} {node.name!r} offers {action} ({names})")
     if action in names:
-        actions.doAction(names.index(action))
+        node.queryAction().doAction(names.index(action))
 
 
 def sensitive(node):
@@ -129,7 +135,10 @@ def play():
     hand = {v: find(board, "push button", f"手札 {v}筒") for v in range(1, 10)}
     check(all(hand.values()), "nine hand cards are push buttons named 手札 1筒..9筒")
     check(not any(sensitive(c) for c in hand.values() if c), "the hand is unavailable before a new game")
-    check(find(board, "image", "COM 1回戦 裏向き") is not None, "row images are images")
+    rows = [find(board, "image", f"{side} {n}回戦 裏向き")
+            for side in ("COM", "あなた") for n in range(1, 10)]
+    check(all(rows), "the row images are images")
+    check(not any(action_names(row) for row in rows if row), "a row image offers nothing to press")
     check(find(board, "label", "回戦") is None, "the empty caption has no placeholder name")
     caption = next((n for n, _ in walk(board) if n.getRoleName() == "label" and n.name == ""), None)
     check(caption is not None, "the empty round caption is a nameless label")

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// How the game's windows live together: help requests, About, closing and exit.
+// How the game's windows live together: About, closing and exit.
 #include "GameFixture.h"
 
 #include <QApplication>
@@ -12,32 +12,16 @@ class GameWindows : public testing::GameFixture {
 protected:
     // Runs the event loop with `steps` queued, as the user would do them; a
     // stuck loop gives up after two seconds with status 99.
-    static int RunEventLoop(const std::function<void()>& steps) {
+    static int runEventLoop(const std::function<void()>& steps) {
         QTimer::singleShot(0, steps);
         QTimer::singleShot(2000, [] { QCoreApplication::exit(99); });
         return QApplication::exec();
     }
 };
 
-TEST_F(GameWindows, HelpAsksForTheContentsOfHelpHlpEveryTime) {
-    form.menu().zamut->trigger();
-    form.menu().zamut->trigger();
-    ASSERT_EQ(help->requests.size(), 2u);
-    for (const auto& request : help->requests)
-        EXPECT_EQ(request.arguments, (QStringList{"help.hlp", "3"}));
-}
-
-// One About window, modeless, is the monkey test's; here, that none is made
-// before the first About command.
-TEST_F(GameWindows, TheAboutWindowIsMadeByTheFirstAboutCommand) {
-    EXPECT_EQ(game.about(), nullptr);
-    form.menu().version->trigger();
-    EXPECT_TRUE(game.about() != nullptr && game.about()->isVisible());
-}
-
 TEST_F(GameWindows, ClosingTheBoardLeavesAboutOpenUntilItIsClosedToo) {
     bool aboutOpenAlone = false;
-    EXPECT_EQ(RunEventLoop([&] {
+    EXPECT_EQ(runEventLoop([&] {
                   form.menu().version->trigger();
                   form.close();
                   QTimer::singleShot(50, [&] {
@@ -50,11 +34,11 @@ TEST_F(GameWindows, ClosingTheBoardLeavesAboutOpenUntilItIsClosedToo) {
 }
 
 TEST_F(GameWindows, ClosingTheBoardAloneOrChoosingExitEndsTheApplication) {
-    EXPECT_EQ(RunEventLoop([&] { form.close(); }), 0);
+    EXPECT_EQ(runEventLoop([&] { form.close(); }), 0);
     form.show();
-    EXPECT_EQ(RunEventLoop([&] {
+    EXPECT_EQ(runEventLoop([&] {
                   form.menu().start->trigger();
-                  ClickCard(2);
+                  clickCard(2);
                   form.menu().version->trigger();
                   form.menu().end->trigger(); // mid-match, About open
               }),

@@ -4,25 +4,18 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
+#include <bitset>
 
 namespace zamut {
 namespace {
 
 using namespace zamut::testing;
 
-bool IsPermutation(const MatchState& state) {
-    std::set<int> seen;
-    for (int round = 1; round <= 9; ++round)
-        seen.insert(state.ComputerCard[round]);
-    return seen == std::set<int>{1, 2, 3, 4, 5, 6, 7, 8, 9};
-}
-
 TEST(NewGame, RedrawsRepeatsThenResetsMatchAndBoardAndEnablesTheHandInOrder) {
     // 3, 3 again (drawn anew), then 1, 2, 4..9.
-    ScriptedGenerator generator({FractionFor(3), FractionFor(3), FractionFor(1), FractionFor(2),
-                                 FractionFor(4), FractionFor(5), FractionFor(6), FractionFor(7),
-                                 FractionFor(8), FractionFor(9)});
+    ScriptedGenerator generator({fractionFor(3), fractionFor(3), fractionFor(1), fractionFor(2),
+                                 fractionFor(4), fractionFor(5), fractionFor(6), fractionFor(7),
+                                 fractionFor(8), fractionFor(9)});
     // Mid-match (the computer has 9 points): a redraw looks only at this deal's
     // cards, and the player's cards played so far stay.
     DealtMatch match({9, 8, 7, 6, 5, 4, 3, 2, 1});
@@ -79,9 +72,12 @@ TEST(Deal, EveryValueIsEquallyLikelyAtEveryPosition) {
     for (int i = 0; i < deals; ++i) {
         board.calls.clear();
         Deal(state, board, i % 2 == 0 ? generator : frozen);
-        ASSERT_TRUE(IsPermutation(state));
-        for (int n = 1; n <= 9; ++n)
+        std::bitset<9> dealt; // set() throws for a card outside 1..9
+        for (int n = 1; n <= 9; ++n) {
+            dealt.set(std::size_t(state.ComputerCard[n] - 1));
             ++counts[std::size_t(n - 1)][std::size_t(state.ComputerCard[n] - 1)];
+        }
+        ASSERT_TRUE(dealt.all());
     }
     constexpr double expected = deals / 9.0;
     for (std::size_t position = 0; position < 9; ++position) {

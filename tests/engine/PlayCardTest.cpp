@@ -36,12 +36,10 @@ TEST(PlayCard, OnlyCardOneInRoundOneGivesTheFullWidthTwo) {
     PlayCard(first.state, first.board, 1);
     EXPECT_EQ(first.board.calls.back(), "Label1 ２回戦");
 
-    DealtMatch other({9, 8, 7, 6, 5, 4, 3, 2, 1});
-    const std::array<int, 8> played = {2, 1, 3, 4, 5, 6, 7, 8};
-    for (int round = 1; round <= 8; ++round) {
-        PlayCard(other.state, other.board, played[std::size_t(round - 1)]);
-        EXPECT_EQ(other.board.calls.back(), "Label1 " + std::to_string(round + 1) + "回戦");
-    }
+    DealtMatch later({9, 8, 7, 6, 5, 4, 3, 2, 1});
+    PlayCard(later.state, later.board, 2);
+    PlayCard(later.state, later.board, 1);
+    EXPECT_EQ(later.board.calls.back(), "Label1 3回戦");
 }
 
 TEST(PlayCard, DoesNothingAtAllBeforeTheFirstNewGame) {

@@ -33,7 +33,7 @@ TEST(RandomBetween, RaisesOverflowInsteadOfWrapping) {
     EXPECT_THROW(RandomBetween(generator, INT_MIN, 1), std::overflow_error);
     // x = 2^31 does not fit the result.
     EXPECT_THROW(RandomBetween(generator, INT_MAX, INT_MAX), std::overflow_error);
-    EXPECT_THROW(ToCardPicture(40000), std::overflow_error);
+    EXPECT_THROW(toCardPicture(40000), std::overflow_error);
 }
 
 } // namespace

@@ -15,16 +15,16 @@ namespace zamut::testing {
 class RecordingBoard final : public BoardView {
 public:
     void ShowCardPicture(ImageId image, CardPicture picture) override {
-        calls.push_back("show " + Name(image) + " " + std::to_string(picture));
+        calls.push_back("show " + name(image) + " " + std::to_string(picture));
     }
     void SetCardEnabled(ImageId handImage, bool on) override {
-        calls.push_back((on ? "enable " : "disable ") + Name(handImage));
+        calls.push_back((on ? "enable " : "disable ") + name(handImage));
     }
     void SetCaption(LabelId label, std::string_view text) override {
         calls.push_back("Label" + std::to_string(static_cast<int>(label)) + " " +
                         std::string(text));
     }
-    static std::string Name(ImageId image) {
+    static std::string name(ImageId image) {
         return "Image" + std::to_string(static_cast<int>(image.row)) + std::to_string(image.slot);
     }
 
@@ -35,7 +35,7 @@ public:
 struct DealtMatch {
     explicit DealtMatch(const std::array<int, 9>& order) {
         ScriptedGenerator generator;
-        generator.Deal(order);
+        generator.nextDeal(order);
         NewGame(state, board, generator);
         board.calls.clear();
     }

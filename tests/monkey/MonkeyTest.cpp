@@ -22,7 +22,7 @@
 namespace zamut {
 namespace {
 
-std::uint64_t EnvNumber(const char* name, std::uint64_t fallback) {
+std::uint64_t envNumber(const char* name, std::uint64_t fallback) {
     return qEnvironmentVariableIsEmpty(name) ? fallback : qgetenv(name).toULongLong();
 }
 
@@ -31,16 +31,16 @@ std::uint64_t EnvNumber(const char* name, std::uint64_t fallback) {
 struct SnapshotBoard final : BoardView {
     SnapshotBoard() {
         for (CardValue card = 1; card <= HighestCard; ++card)
-            pictures[Key(HandImage(card))] = ToCardPicture(card);
+            pictures[key(handImage(card))] = toCardPicture(card);
     }
     void ShowCardPicture(ImageId image, CardPicture picture) override {
-        pictures[Key(image)] = picture;
+        pictures[key(image)] = picture;
     }
-    void SetCardEnabled(ImageId handImage, bool on) override { enabled[Key(handImage)] = on; }
+    void SetCardEnabled(ImageId handImage, bool on) override { enabled[key(handImage)] = on; }
     void SetCaption(LabelId label, std::string_view text) override {
         captions[std::size_t(label)] = text;
     }
-    static std::size_t Key(ImageId image) { return std::size_t(image.row) * 10 + image.slot; }
+    static std::size_t key(ImageId image) { return std::size_t(image.row) * 10 + image.slot; }
 
     std::array<CardPicture, 50> pictures{};
     std::array<bool, 50> enabled{};
@@ -55,9 +55,9 @@ class Monkey : public testing::GameFixture {
 protected:
     // The engine's clock is scripted from the seed too, so a run replays exactly.
     Monkey()
-        : GameFixture([steps = std::mt19937_64(Seed() ^ 0x5eedc10cULL),
-                       time = Seed()]() mutable { return time += 1 + steps() % 1'000'000; },
-                      Seed()) {
+        : GameFixture([steps = std::mt19937_64(runSeed() ^ 0x5eedc10cULL),
+                       time = runSeed()]() mutable { return time += 1 + steps() % 1'000'000; },
+                      runSeed()) {
         // The offscreen platform cannot raise a window, and the About command asks
         // for it each time it finds the window open: only that warning is dropped.
         previousHandler = qInstallMessageHandler(
@@ -68,21 +68,21 @@ protected:
     }
     ~Monkey() override { qInstallMessageHandler(previousHandler); }
 
-    int Uniform(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); }
-    bool Live() const {
+    int uniform(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); }
+    bool live() const {
         return std::ranges::any_of(snapshot.enabled, [](bool on) { return on; });
     }
-    bool AboutOpen() const { return game.about() != nullptr && game.about()->isVisible(); }
+    bool aboutOpen() const { return game.about() != nullptr && game.about()->isVisible(); }
 
-    void PerformRandomAction() {
+    void performRandomAction() {
         using enum Action;
-        const int closing = AboutOpen() ? 1 : 0;
+        const int closing = aboutOpen() ? 1 : 0;
         // New games come often once a match is over, rarely in the middle of one.
-        const std::array weights{60, 20, Live() ? 1 : 30, 2, 2, closing, closing, closing};
+        const std::array weights{60, 20, live() ? 1 : 30, 2, 2, closing, closing, closing};
         const auto action = static_cast<Action>(
             std::discrete_distribution<int>(weights.begin(), weights.end())(random));
         if (action <= ClickBoard)
-            Click(action == PlayHand);
+            click(action == PlayHand);
         else if (action <= About) // the menu commands, in menu order
             std::array{form.menu().start, form.menu().zamut,
                        form.menu().version}[int(action) - int(NewGame)]
@@ -90,7 +90,7 @@ protected:
         else if (action == AboutOK)
             QTest::mouseClick(game.about()->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
         else if (action == AboutKey)
-            QTest::keyClick(game.about(), keys[Uniform(0, 2)]);
+            QTest::keyClick(game.about(), keys[uniform(0, 2)]);
         else
             game.about()->close();
         QCoreApplication::processEvents();
@@ -98,48 +98,51 @@ protected:
             // The deal's chance is the engine tests' concern: the shadow deals alike.
             testing::ScriptedGenerator alike;
             for (int n = 1; n <= RoundCount; ++n)
-                alike.script.push_back(testing::FractionFor(form.state().ComputerCard[n]));
+                alike.script.push_back(testing::fractionFor(form.state().ComputerCard[n]));
             zamut::NewGame(shadow, snapshot, alike);
-            mirrored = Uniform(1, 20) == 1;
+            mirrored = uniform(1, 20) == 1;
         }
         helpRequests += action == Help ? 1 : 0;
         aboutExpectedOpen = action == About || (aboutExpectedOpen && action < AboutOK);
+        aboutMade = aboutMade || action == About; // the first About command makes it
     }
 
     // A left click on a hand card, or a click of any button anywhere on the board.
-    void Click(bool onHand) {
+    void click(bool onHand) {
         // Now and then a match follows the computer's own order, the only way
         // to the praise for tying every round.
         const int aim =
-            mirrored && Live() ? shadow.ComputerCard[shadow.CurrentRound] : Uniform(1, RoundCount);
+            mirrored && live() ? shadow.ComputerCard[shadow.CurrentRound] : uniform(1, RoundCount);
         QWidget* board = form.centralWidget();
-        const QWidget* area = onHand ? form.Image(HandImage(aim)) : board;
+        const QWidget* area = onHand ? form.image(handImage(aim)) : board;
         const QPoint at = area->mapTo(
-            board, QPoint(Uniform(0, area->width() - 1), Uniform(0, area->height() - 1)));
-        const Qt::MouseButton button = onHand ? Qt::LeftButton : buttons[Uniform(0, 4)];
+            board, QPoint(uniform(0, area->width() - 1), uniform(0, area->height() - 1)));
+        const Qt::MouseButton button = onHand ? Qt::LeftButton : buttons[uniform(0, 4)];
         QWidget* target = board->childAt(at) != nullptr ? board->childAt(at) : board;
         QTest::mouseClick(target, button, {}, target->mapFrom(board, at));
         // Only a left click on an enabled hand card plays it.
         int card = 1;
-        while (card <= RoundCount && form.Image(HandImage(card)) != target)
+        while (card <= RoundCount && form.image(handImage(card)) != target)
             ++card;
         if (card <= RoundCount && button == Qt::LeftButton &&
-            snapshot.enabled[SnapshotBoard::Key(HandImage(card))]) {
+            snapshot.enabled[SnapshotBoard::key(handImage(card))]) {
             finishedMatches += shadow.CurrentRound == RoundCount ? 1 : 0;
             zamut::PlayCard(shadow, snapshot, card);
         }
     }
 
-    void Check() const {
+    void check() const {
         ASSERT_EQ(form.state(), shadow);
-        for (const LabelId label : {LabelId::Label1, LabelId::Label3, LabelId::Label4})
-            ASSERT_EQ(Label(label)->text().toStdString(), snapshot.captions[std::size_t(label)]);
-        ASSERT_EQ(Label(LabelId::Label1)->isVisible(), !snapshot.captions[1].empty());
+        for (const LabelId id : {LabelId::Label1, LabelId::Label3, LabelId::Label4})
+            ASSERT_EQ(label(id)->text().toStdString(), snapshot.captions[std::size_t(id)]);
+        for (const LabelId total : {LabelId::Label3, LabelId::Label4}) // two digits fit too
+            ASSERT_EQ(label(total)->size(), label(total)->sizeHint());
+        ASSERT_EQ(label(LabelId::Label1)->isVisible(), !snapshot.captions[1].empty());
         for (const ImageRow row : {ImageRow::Hand, ImageRow::Player, ImageRow::Computer}) {
             for (int n = 1; n <= RoundCount; ++n) {
-                const std::size_t key = SnapshotBoard::Key({row, n});
-                ASSERT_TRUE(Shows({row, n}, snapshot.pictures[key])) << key;
-                ASSERT_EQ(form.Image({row, n})->isEnabled(),
+                const std::size_t key = SnapshotBoard::key({row, n});
+                ASSERT_TRUE(shows({row, n}, snapshot.pictures[key])) << key;
+                ASSERT_EQ(form.image({row, n})->isEnabled(),
                           row != ImageRow::Hand || snapshot.enabled[key])
                     << key;
             }
@@ -148,8 +151,11 @@ protected:
             std::ranges::count_if(QApplication::topLevelWidgets(),
                                   [](QWidget* window) { return qobject_cast<frmAbout*>(window); }),
             1);
-        ASSERT_EQ(AboutOpen(), aboutExpectedOpen);
+        ASSERT_EQ(aboutOpen(), aboutExpectedOpen);
+        ASSERT_EQ(game.about() != nullptr, aboutMade);
         ASSERT_EQ(help->requests.size(), helpRequests);
+        for (const auto& request : help->requests) // the contents of help.hlp, every time
+            ASSERT_EQ(request.arguments, (QStringList{"help.hlp", "3"}));
         ASSERT_TRUE(fatalErrors.isEmpty()) << fatalErrors.join(u'\n').toStdString();
     }
 
@@ -157,33 +163,34 @@ protected:
     static constexpr std::array buttons{Qt::LeftButton, Qt::LeftButton, Qt::RightButton,
                                         Qt::MiddleButton, Qt::BackButton};
     static constexpr std::array keys{Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter};
-    static std::uint64_t Seed() {
-        static const std::uint64_t seed = EnvNumber(
+    static std::uint64_t runSeed() {
+        static const std::uint64_t seed = envNumber(
             "MONKEY_SEED", static_cast<std::uint64_t>(
                                std::chrono::system_clock::now().time_since_epoch().count()));
         return seed;
     }
-    const std::uint64_t seed = Seed();
+    const std::uint64_t seed = runSeed();
     std::mt19937_64 random{seed};
 
     MatchState shadow;
     SnapshotBoard snapshot;
     bool mirrored = false;
     bool aboutExpectedOpen = false;
+    bool aboutMade = false;
     std::size_t helpRequests = 0;
     std::uint64_t finishedMatches = 0;
 };
 
 TEST_F(Monkey, RandomUserActionsKeepBoardScoreAndWindowsConsistent) {
-    const auto actions = EnvNumber("MONKEY_ACTIONS", 100'000);
+    const auto actions = envNumber("MONKEY_ACTIONS", 100'000);
     const auto deadline =
-        std::chrono::steady_clock::now() + std::chrono::seconds(EnvNumber("MONKEY_SECONDS", 90));
+        std::chrono::steady_clock::now() + std::chrono::seconds(envNumber("MONKEY_SECONDS", 90));
     std::cout << "MONKEY_SEED=" << seed << std::endl;
     std::uint64_t done = 0;
-    Check(); // the fresh board
+    check(); // the fresh board
     for (; done < actions && std::chrono::steady_clock::now() < deadline; ++done) {
-        PerformRandomAction();
-        Check();
+        performRandomAction();
+        check();
         ASSERT_FALSE(HasFatalFailure()) << "MONKEY_SEED=" << seed << ", action " << done;
     }
     std::cout << done << " actions, " << finishedMatches << " matches played out" << std::endl;

@@ -13,7 +13,7 @@
 
 namespace {
 
-QByteArray ReadFile(const QString& path) {
+QByteArray readFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
@@ -22,7 +22,7 @@ constexpr qsizetype Palette = 22 + 40; // after the file header, its one entry a
 constexpr qsizetype Pixels = Palette + 1024, Mask = Pixels + 1024;
 
 TEST(IconFile, HoldsThePictureAsOneImageWithOnlyTheTopLeftMasked) {
-    const QByteArray ico = ReadFile(ZAMUT_RES_DIR "/icon/zamut.ico");
+    const QByteArray ico = readFile(ZAMUT_RES_DIR "/icon/zamut.ico");
     const QImage png(ZAMUT_RES_DIR "/icon/zamut.png");
     ASSERT_EQ(ico.size(), Mask + 128);
     // One entry: 32 x 32, 256 colours written as 0, one plane, 8 bits, 2216
@@ -42,7 +42,7 @@ TEST(IconFile, HoldsThePictureAsOneImageWithOnlyTheTopLeftMasked) {
                 << x << "," << y;
         }
     }
-    EXPECT_EQ(ico, zamut::IconFileBytes(zamut::DrawIconPicture()));
+    EXPECT_EQ(ico, zamut::iconFileBytes(zamut::drawIconPicture()));
 }
 
 } // namespace

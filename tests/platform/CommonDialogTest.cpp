@@ -19,10 +19,10 @@ namespace {
 TEST(DetachedHelpLauncher, ReturnsWhileTheEngineRunsAndFailsWhenItCannotStart) {
     const QTemporaryDir scratch;
     const QString ended = scratch.filePath("ended");
-    ASSERT_TRUE(DetachedHelpLauncher().Start("/bin/sh",
+    ASSERT_TRUE(DetachedHelpLauncher().start("/bin/sh",
                                              {"-c", "sleep 5; touch \"$0\" 2>/dev/null", ended}));
     EXPECT_FALSE(QFileInfo::exists(ended)) << "Start waited for the engine to end";
-    EXPECT_FALSE(DetachedHelpLauncher().Start(scratch.filePath("no-such-zamut-help"), {}));
+    EXPECT_FALSE(DetachedHelpLauncher().start(scratch.filePath("no-such-zamut-help"), {}));
 }
 
 // A missing engine costs the player nothing but a message.

@@ -36,7 +36,7 @@ const QByteArray Png = QByteArray::fromBase64(
 
 // Written as an editor on Windows may save it, with a picture naming a pipe:
 // reading it would block the engine before its window answers.
-std::string Put(const QString& path,
+std::string put(const QString& path,
                 const QByteArray& bytes = "\xEF\xBB\xBF# ザムト\r\n\n\t本文\r\n\n![図](fifo)\r\n") {
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
@@ -49,7 +49,7 @@ std::string Put(const QString& path,
 TEST(HelpView, ShowsTheHelpAsInertTextWithPicturesAsTheirAlternativeText) {
     QTemporaryDir root;
     const QString file = root.filePath("tile.png");
-    Put(file, Png);
+    put(file, Png);
     const QString forms[] = {file,
                              QDir::current().relativeFilePath(file),
                              QUrl::fromLocalFile(file).toString(),
@@ -62,7 +62,7 @@ TEST(HelpView, ShowsTheHelpAsInertTextWithPicturesAsTheirAlternativeText) {
         markdown += " ![絵" + std::to_string(i) + "](" + forms[i].toStdString() + ")";
     }
     HelpView view;
-    view.ShowContent({true, "help.hlp", markdown});
+    view.showContent({true, "help.hlp", markdown});
     view.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
     view.grab(); // lays out and paints every picture there is
@@ -107,11 +107,11 @@ protected:
         ASSERT_EQ(::mkfifo((cwd_ + "/fifo").toLocal8Bit().constData(), 0600), 0);
         env_ << "XDG_RUNTIME_DIR=" + run_ << "TMPDIR=" + tmp_;
     }
-    void TearDown() override { Stop(); }
+    void TearDown() override { stop(); }
 
     // Ended as a session ends them, so each removes its socket; one that
     // ignores that is killed as its QProcess goes.
-    void Stop() {
+    void stop() {
         for (const auto& engine : engines_) {
             engine->terminate();
             EXPECT_TRUE(engine->state() == QProcess::NotRunning || engine->waitForFinished(WaitMs))
@@ -120,7 +120,7 @@ protected:
         engines_.clear();
     }
 
-    QProcess& Start() {
+    QProcess& start() {
         QProcess& engine = *engines_.emplace_back(std::make_unique<QProcess>());
         QStringList environment = QProcess::systemEnvironment();
         environment.removeIf([](const QString& v) { return v.startsWith("XDG_RUNTIME_DIR="); });
@@ -133,7 +133,7 @@ protected:
 
     // The engine's next log line, or nothing when the wait runs out. Events
     // run meanwhile, so a server of the test's own can answer the engine.
-    static std::string Log(QProcess& engine) {
+    static std::string log(QProcess& engine) {
         QString line;
         while (!line.startsWith("zamut.help: ") &&
                QTest::qWaitFor([&] { return engine.canReadLine(); }, WaitMs)) {
@@ -154,11 +154,11 @@ protected:
 
 // A window showing a failure takes no later request, which may find the file.
 TEST_F(HelpEngine, ReportsAMissingOrBrokenFileInAWindowOfItsOwn) {
-    EXPECT_EQ(Log(Start()), "failed help.hlp");
-    const std::string path = Put(cwd_ + "/help.hlp", "\x7F\x45LF\x02\x01\x01");
-    EXPECT_EQ(Log(Start()), "failed " + path);
-    Put(cwd_ + "/help.hlp");
-    EXPECT_EQ(Log(Start()), "shown " + path);
+    EXPECT_EQ(log(start()), "failed help.hlp");
+    const std::string path = put(cwd_ + "/help.hlp", "\x7F\x45LF\x02\x01\x01");
+    EXPECT_EQ(log(start()), "failed " + path);
+    put(cwd_ + "/help.hlp");
+    EXPECT_EQ(log(start()), "shown " + path);
     EXPECT_FALSE(engines_.back()->waitForFinished(200));
     for (const auto& engine : engines_) {
         EXPECT_EQ(engine->state(), QProcess::Running);
@@ -186,25 +186,25 @@ TEST_F(HelpEngine, OneWindowPerFileOverASocketOnlyTheUserReaches) {
         {{"TMPDIR=" + longTmp}, "/tmp/" + own},
         {{"TMPDIR=" + tmp_ + "/other"}, ""},
     };
-    const std::string path = Put(share_ + "/help.hlp");
-    const QString socket = HelpInstance::ServerPath(QString::fromStdString(path), "%1");
+    const std::string path = put(share_ + "/help.hlp");
+    const QString socket = HelpInstance::serverPath(QString::fromStdString(path), "%1");
     for (const auto& [env, folder] : cases) {
         SCOPED_TRACE(env.join(' ').toStdString());
         env_ = env;
-        QProcess& first = Start();
-        ASSERT_EQ(Log(first), "shown " + path);
-        QProcess& second = Start();
+        QProcess& first = start();
+        ASSERT_EQ(log(first), "shown " + path);
+        QProcess& second = start();
         if (folder.isEmpty()) {
-            EXPECT_EQ(Log(second), "shown " + path);
+            EXPECT_EQ(log(second), "shown " + path);
         } else { // the second request goes to the first window
             ASSERT_TRUE(second.waitForFinished(WaitMs));
             EXPECT_EQ(second.exitCode(), 0);
-            EXPECT_EQ(Log(second), "forwarded " + path);
-            EXPECT_EQ(Log(first), "raised");
+            EXPECT_EQ(log(second), "forwarded " + path);
+            EXPECT_EQ(log(first), "raised");
             EXPECT_TRUE(QFileInfo(socket.arg(folder)).exists());
         }
         EXPECT_TRUE(QDir(openRun).isEmpty());
-        Stop();
+        stop();
         EXPECT_FALSE(QFileInfo(socket.arg(folder)).exists()) << "left after SIGTERM";
     }
 }
@@ -212,15 +212,15 @@ TEST_F(HelpEngine, OneWindowPerFileOverASocketOnlyTheUserReaches) {
 // Something in the socket's place that is no socket, a server that never
 // answers or one that another user runs never takes a request.
 TEST_F(HelpEngine, NeverHandsARequestToAnotherUser) {
-    const std::string path = Put(cwd_ + "/help.hlp");
-    const QString socket = HelpInstance::ServerPath(QString::fromStdString(path), run_);
-    Put(socket, "raise\n");
-    EXPECT_EQ(Log(Start()), "shown " + path);
-    Stop();
+    const std::string path = put(cwd_ + "/help.hlp");
+    const QString socket = HelpInstance::serverPath(QString::fromStdString(path), run_);
+    put(socket, "raise\n");
+    EXPECT_EQ(log(start()), "shown " + path);
+    stop();
     QLocalServer planted;
     ASSERT_TRUE(planted.listen(socket)); // and never answers
-    EXPECT_EQ(Log(Start()), "shown " + path);
-    Stop();
+    EXPECT_EQ(log(start()), "shown " + path);
+    stop();
     planted.close();
     if (::getuid() != 0) {
         GTEST_SKIP() << "a server of another user needs root to start";
@@ -236,7 +236,7 @@ TEST_F(HelpEngine, NeverHandsARequestToAnotherUser) {
     ASSERT_TRUE(listening == 0 && planted.listen(descriptor));
     QObject::connect(&planted, &QLocalServer::newConnection,
                      [&planted] { planted.nextPendingConnection()->write("ok\n"); });
-    EXPECT_EQ(Log(Start()), "shown " + path);
+    EXPECT_EQ(log(start()), "shown " + path);
 }
 
 } // namespace

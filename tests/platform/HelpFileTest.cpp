@@ -22,7 +22,7 @@ protected:
     }
     void TearDown() override { fs::remove_all(root_); }
 
-    fs::path Put(const fs::path& name, const std::string& bytes) {
+    fs::path put(const fs::path& name, const std::string& bytes) {
         const fs::path path = root_ / name;
         fs::create_directories(path.parent_path());
         std::ofstream(path, std::ios::binary) << bytes;
@@ -33,7 +33,7 @@ protected:
 };
 
 TEST(HelpFile, ShippedHelpFileLoadsAndUsesTheGamesTexts) {
-    const Content content = Load(ZAMUT_HELP_SOURCE);
+    const Content content = load(ZAMUT_HELP_SOURCE);
     ASSERT_TRUE(content.ok) << content.text;
     for (const char* text :
          {"あなたの勝ちです", "あなたの負けです", "引き分けです",
@@ -54,12 +54,12 @@ TEST_F(HelpFileRules, FindTakesTheFirstRegularFileFollowingLinks) {
     fs::create_directories(broken);
     fs::create_symlink("nowhere", broken / "help.hlp");
     fs::create_directories(linked);
-    fs::create_symlink(Put("5/help.hlp", "# ヘルプ\n"), linked / "help.hlp");
+    fs::create_symlink(put("5/help.hlp", "# ヘルプ\n"), linked / "help.hlp");
 
-    EXPECT_EQ(Find("help.hlp", {folder, pipe, broken, linked, last}), linked / "help.hlp");
-    EXPECT_EQ(Find("help.hlp", {folder, pipe, broken}), fs::path());
-    EXPECT_EQ(Find(pipe / "help.hlp", {last}), fs::path()) << "a path given as is";
-    const Content content = Open(pipe / "help.hlp", {});
+    EXPECT_EQ(find("help.hlp", {folder, pipe, broken, linked, last}), linked / "help.hlp");
+    EXPECT_EQ(find("help.hlp", {folder, pipe, broken}), fs::path());
+    EXPECT_EQ(find(pipe / "help.hlp", {last}), fs::path()) << "a path given as is";
+    const Content content = open(pipe / "help.hlp", {});
     EXPECT_FALSE(content.ok);
     EXPECT_NE(content.text.find("が見つかりません"), std::string::npos) << content.text;
 }
@@ -68,11 +68,11 @@ TEST_F(HelpFileRules, FindTakesTheFirstRegularFileFollowingLinks) {
 TEST_F(HelpFileRules, SearchesEachFolderOnceInOrder) {
     const fs::path here = fs::current_path();
     const fs::path bin = root_ / "bin";
-    EXPECT_EQ(SearchDirs(bin),
+    EXPECT_EQ(searchDirs(bin),
               (std::vector{here, bin, (bin / ZAMUT_HELP_DATA_DIR).lexically_normal()}));
-    const std::vector<fs::path> dirs = SearchDirs(here);
+    const std::vector<fs::path> dirs = searchDirs(here);
     ASSERT_EQ(dirs.size(), 2u) << "the current folder is the engine's";
-    EXPECT_EQ(Open("missing.hlp", dirs).text,
+    EXPECT_EQ(open("missing.hlp", dirs).text,
               "ヘルプ ファイル「missing.hlp」が見つかりません。\n\n次の場所を探しました:\n  " +
                   here.string() + "\n  " + dirs[1].string());
 }
@@ -104,8 +104,8 @@ TEST_F(HelpFileRules, LoadsUtf8TextWithinTheCapsAndRefusesTheRest) {
         {std::string("a\0b", 3), "UTF-8"},
     };
     for (const auto& [bytes, reason] : cases) {
-        const fs::path path = Put("help.hlp", bytes);
-        const Content content = Load(path);
+        const fs::path path = put("help.hlp", bytes);
+        const Content content = load(path);
         const std::string shown = bytes.substr(0, 12);
         EXPECT_EQ(content.ok, reason == nullptr) << shown << ": " << content.text;
         if (reason == nullptr) {
@@ -118,7 +118,7 @@ TEST_F(HelpFileRules, LoadsUtf8TextWithinTheCapsAndRefusesTheRest) {
                 << shown << ": " << content.text;
         }
     }
-    EXPECT_FALSE(Load(root_).ok) << "a folder";
+    EXPECT_FALSE(load(root_).ok) << "a folder";
 }
 
 } // namespace

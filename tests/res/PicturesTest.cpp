@@ -17,30 +17,30 @@ constexpr QRgb Cyan = qRgba(0, 255, 255, 0);
 
 const QString CardPath = ZAMUT_RES_DIR "/cards/%1.png";
 
-QImage Argb(const QImage& image) {
+QImage argb(const QImage& image) {
     return image.convertToFormat(QImage::Format_ARGB32);
 }
 
 TEST(PictureFiles, AreWhatTheGeneratorDrawsAndAreEmbedded) {
     const auto check = [](const QString& name, const QImage& drawn) {
         const QImage file(ZAMUT_RES_DIR "/" + name);
-        EXPECT_EQ(Argb(file), Argb(drawn)) << name.toStdString();
-        EXPECT_EQ(Argb(QImage(":/" + name)), Argb(file)) << name.toStdString();
+        EXPECT_EQ(argb(file), argb(drawn)) << name.toStdString();
+        EXPECT_EQ(argb(QImage(":/" + name)), argb(file)) << name.toStdString();
     };
     for (int k = 0; k < zamut::CardPictureCount; ++k) {
-        check(QString("cards/%1.png").arg(k), zamut::DrawCardPicture(k));
+        check(QString("cards/%1.png").arg(k), zamut::drawCardPicture(k));
         // The Windows program's copy, compiled in as XPM.
         QFile xpm(ZAMUT_RES_DIR + QString("/cards/%1.xpm").arg(k));
         ASSERT_TRUE(xpm.open(QIODevice::ReadOnly)) << k;
-        EXPECT_EQ(xpm.readAll(),
-                  zamut::XpmFileBytes(QImage(ZAMUT_RES_DIR + QString("/cards/%1.png").arg(k)),
-                                      "card" + QByteArray::number(k) + "_xpm"))
+        EXPECT_EQ(xpm.readAll(), zamut::xpmFileBytes(QImage(CardPath.arg(k)),
+                                                     "card" + QByteArray::number(k) + "_xpm"))
             << k;
     }
-    check("icon/zamut.png", zamut::DrawIconPicture());
+    check("icon/zamut.png", zamut::drawIconPicture());
 }
 
-TEST(CardPictures, AreIndexedTilesWithATransparentFirstColour) {
+TEST(CardPictures, AreDistinctIndexedTilesWithATransparentFirstColour) {
+    QSet<QByteArray> distinct;
     for (int k = 0; k < zamut::CardPictureCount; ++k) {
         const QImage picture(CardPath.arg(k));
         ASSERT_EQ(picture.format(), QImage::Format_Indexed8) << k;
@@ -48,15 +48,9 @@ TEST(CardPictures, AreIndexedTilesWithATransparentFirstColour) {
         EXPECT_LE(picture.colorCount(), 16) << k;
         EXPECT_EQ(picture.color(0), Cyan) << k;
         EXPECT_EQ(picture.pixel(0, 0), Cyan) << k;
-    }
-}
-
-TEST(CardPictures, AllDiffer) {
-    QSet<QByteArray> distinct;
-    for (int k = 0; k < zamut::CardPictureCount; ++k) {
-        const QImage picture = Argb(QImage(CardPath.arg(k)));
+        const QImage pixels = argb(picture);
         distinct.insert(
-            QByteArray(reinterpret_cast<const char*>(picture.constBits()), picture.sizeInBytes()));
+            QByteArray(reinterpret_cast<const char*>(pixels.constBits()), pixels.sizeInBytes()));
     }
     EXPECT_EQ(distinct.size(), zamut::CardPictureCount);
 }

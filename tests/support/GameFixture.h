@@ -27,25 +27,25 @@ protected:
     }
 
     // Where a widget stands on the board (the window's client area).
-    QRect BoardRect(const QWidget* widget) const {
+    QRect boardRect(const QWidget* widget) const {
         return {widget->mapTo(form.centralWidget(), QPoint(0, 0)), widget->size()};
     }
-    static void Click(QWidget* widget, Qt::MouseButton button = Qt::LeftButton) {
+    static void click(QWidget* widget, Qt::MouseButton button = Qt::LeftButton) {
         QTest::mouseClick(widget, button, {}, widget->rect().center());
     }
-    void ClickCard(int card) { Click(form.Image(HandImage(card))); }
+    void clickCard(int card) { click(form.image(handImage(card))); }
 
     // Starts a match from the menu in which the computer plays `order`.
-    void NewMatch(const std::array<int, 9>& order) {
-        generator.Deal(order);
+    void newMatch(const std::array<int, 9>& order) {
+        generator.nextDeal(order);
         form.menu().start->trigger();
     }
-    bool Shows(ImageId id, int picture) const {
-        return form.Image(id)->picture().cacheKey() ==
-               form.Picture(static_cast<CardPicture>(picture)).cacheKey();
+    bool shows(ImageId id, int picture) const {
+        return form.image(id)->picture().cacheKey() ==
+               form.picture(static_cast<CardPicture>(picture)).cacheKey();
     }
-    QLabel* Label(LabelId id) const { return form.Label(id); }
-    template <typename Control = QWidget> Control* Named(const char* name) const {
+    QLabel* label(LabelId id) const { return form.label(id); }
+    template <typename Control = QWidget> Control* named(const char* name) const {
         return form.findChild<Control*>(QLatin1String(name));
     }
 

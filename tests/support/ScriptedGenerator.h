@@ -10,7 +10,7 @@
 namespace zamut::testing {
 
 // The fraction that RandomBetween(9, 1) turns into `card`.
-inline float FractionFor(int card) {
+inline float fractionFor(int card) {
     return (static_cast<float>(card) - 0.5f) / 9.0f;
 }
 
@@ -23,22 +23,22 @@ public:
         std::uint64_t seed = 11)
         : script(std::move(fractions)), unscripted_(std::move(clock), seed) {}
 
-    void ReseedFromClock() override {
+    void reseedFromClock() override {
         ++reseeds;
-        unscripted_.ReseedFromClock();
+        unscripted_.reseedFromClock();
     }
-    float Draw() override {
+    float draw() override {
         if (script.empty()) {
-            return unscripted_.Draw();
+            return unscripted_.draw();
         }
         const float r = script.front();
         script.pop_front();
         return r;
     }
     // The next deal gives the computer this order.
-    void Deal(const std::array<int, 9>& order) {
+    void nextDeal(const std::array<int, 9>& order) {
         for (int card : order) {
-            script.push_back(FractionFor(card));
+            script.push_back(fractionFor(card));
         }
     }
 

@@ -11,13 +11,13 @@ namespace zamut {
 namespace {
 
 // One unit per character, so widths read as character counts.
-int Count(std::u16string_view run) {
+int count(std::u16string_view run) {
     return static_cast<int>(run.size());
 }
 
-std::u16string Joined(std::u16string_view text, int width) {
+std::u16string joined(std::u16string_view text, int width) {
     std::u16string joined;
-    for (const std::u16string_view line : BreakLines(text, width, Count)) {
+    for (const std::u16string_view line : breakLines(text, width, count)) {
         joined.append(line).push_back(u'|');
     }
     return joined;
@@ -37,7 +37,7 @@ TEST(BreakLines, BreaksNextToJapaneseOrAfterSpacesButNeverInLatinOrBeforeClosing
         {u"", 3, u""},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(Joined(c.text, c.width), c.lines) << c.width;
+        EXPECT_EQ(joined(c.text, c.width), c.lines) << c.width;
     }
 }
 
@@ -53,7 +53,7 @@ TEST(PlaceRoundCaption, StaysAtItsOriginThenMovesLeftThenWraps) {
         {289, {8, 168, 288, true}},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(PlaceRoundCaption(c.textWidth, 207, 168, 304), c.box) << c.textWidth;
+        EXPECT_EQ(placeRoundCaption(c.textWidth, 207, 168, 304), c.box) << c.textWidth;
     }
 }
 

@@ -16,22 +16,22 @@ TEST_F(Board, EveryControlStandsInPlace) {
     EXPECT_EQ(form.windowTitle(), QStringLiteral("ザムト"));
     EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(form.windowFlags() & Qt::WindowMinimizeButtonHint);
-    EXPECT_EQ(BoardRect(Named<PictureBox>("Picture1")), QRect(304, 144, 121, 81));
-    EXPECT_EQ(BoardRect(Named<PictureBox>("Picture2")), QRect(40, 232, 369, 57));
-    EXPECT_EQ(Named<PictureBox>("Picture1")->frameWidth(), 2);
+    EXPECT_EQ(boardRect(named<PictureBox>("Picture1")), QRect(304, 144, 121, 81));
+    EXPECT_EQ(boardRect(named<PictureBox>("Picture2")), QRect(40, 232, 369, 57));
+    EXPECT_EQ(named<PictureBox>("Picture1")->frameWidth(), 2);
     const std::vector<std::pair<QLabel*, QPoint>> labels = {
-        {Named<QLabel>("Label7"), {16, 56}},   {Named<QLabel>("Label8"), {8, 104}},
-        {Named<QLabel>("Label1"), {207, 168}}, {Named<QLabel>("Label2"), {346, 154}},
-        {Named<QLabel>("Label5"), {322, 178}}, {Named<QLabel>("Label6"), {378, 178}},
-        {Named<QLabel>("Label3"), {338, 202}}, {Named<QLabel>("Label4"), {386, 202}}};
+        {named<QLabel>("Label7"), {16, 56}},   {named<QLabel>("Label8"), {8, 104}},
+        {named<QLabel>("Label1"), {207, 168}}, {named<QLabel>("Label2"), {346, 154}},
+        {named<QLabel>("Label5"), {322, 178}}, {named<QLabel>("Label6"), {378, 178}},
+        {named<QLabel>("Label3"), {338, 202}}, {named<QLabel>("Label4"), {386, 202}}};
     for (const auto& [label, topLeft] : labels) {
-        EXPECT_EQ(BoardRect(label).topLeft(), topLeft) << label->objectName().toStdString();
+        EXPECT_EQ(boardRect(label).topLeft(), topLeft) << label->objectName().toStdString();
     }
     for (int i = 1; i <= 9; ++i) {
         const int column = 64 + 40 * (i - 1);
-        EXPECT_EQ(BoardRect(form.Image(ComputerRowImage(i))), QRect(column, 48, 24, 34));
-        EXPECT_EQ(BoardRect(form.Image(PlayerRowImage(i))), QRect(column, 96, 24, 34));
-        EXPECT_EQ(BoardRect(form.Image(HandImage(i))), QRect(50 + 40 * (i - 1), 242, 24, 34));
+        EXPECT_EQ(boardRect(form.image(computerRowImage(i))), QRect(column, 48, 24, 34));
+        EXPECT_EQ(boardRect(form.image(playerRowImage(i))), QRect(column, 96, 24, 34));
+        EXPECT_EQ(boardRect(form.image(handImage(i))), QRect(50 + 40 * (i - 1), 242, 24, 34));
     }
 }
 
@@ -40,21 +40,21 @@ TEST_F(Board, EveryControlStandsInPlace) {
 // installed font has a bold face) runs about a pixel a character narrow.
 TEST_F(Board, LabelsTakeTheirSizesAndColours) {
     const QColor face = form.palette().color(QPalette::Button);
-    EXPECT_EQ(Named<PictureBox>("Picture1")->grab().toImage().pixelColor(5, 5), face);
-    EXPECT_EQ(Named<PictureBox>("Picture2")->grab().toImage().pixelColor(5, 5), QColor(0, 128, 0));
-    EXPECT_EQ(Named<QLabel>("Label7")->grab().toImage().pixelColor(0, 0), face);
+    EXPECT_EQ(named<PictureBox>("Picture1")->grab().toImage().pixelColor(5, 5), face);
+    EXPECT_EQ(named<PictureBox>("Picture2")->grab().toImage().pixelColor(5, 5), QColor(0, 128, 0));
+    EXPECT_EQ(named<QLabel>("Label7")->grab().toImage().pixelColor(0, 0), face);
     form.menu().start->trigger();
-    EXPECT_EQ(Named<QLabel>("Label1")->grab().toImage().pixelColor(0, 0), QColor(0, 128, 0));
+    EXPECT_EQ(named<QLabel>("Label1")->grab().toImage().pixelColor(0, 0), QColor(0, 128, 0));
 
     // The second run hides Monapo through its own fontconfig file.
-    const QString family = QFontInfo(Named<QLabel>("Label7")->font()).family();
+    const QString family = QFontInfo(named<QLabel>("Label7")->font()).family();
     EXPECT_EQ(family, qEnvironmentVariableIsSet("FONTCONFIG_FILE") ? "IPAPGothic" : "Monapo");
     if (family != QStringLiteral("Monapo"))
         return;
     const std::vector<std::tuple<QLabel*, QSize, int>> sizes = {
-        {Named<QLabel>("Label7"), {35, 16}, 2}, {Named<QLabel>("Label8"), {45, 16}, 2},
-        {Named<QLabel>("Label5"), {44, 16}, 2}, {Named<QLabel>("Label6"), {34, 16}, 2},
-        {Named<QLabel>("Label2"), {35, 16}, 3}, {Named<QLabel>("Label3"), {9, 16}, 2}};
+        {named<QLabel>("Label7"), {35, 16}, 2}, {named<QLabel>("Label8"), {45, 16}, 2},
+        {named<QLabel>("Label5"), {44, 16}, 2}, {named<QLabel>("Label6"), {34, 16}, 2},
+        {named<QLabel>("Label2"), {35, 16}, 3}, {named<QLabel>("Label3"), {9, 16}, 2}};
     for (const auto& [label, size, tolerance] : sizes) {
         EXPECT_NEAR(label->width(), size.width(), tolerance) << label->text().toStdString();
         EXPECT_NEAR(label->height(), size.height(), 2) << label->text().toStdString();
@@ -81,9 +81,9 @@ TEST_F(Board, ResizingKeepsEveryControlInPlace) {
     form.resize(form.width() + 200, form.height() + 150);
     const QImage bigger = form.centralWidget()->grab().toImage();
     EXPECT_EQ(bigger.pixelColor(bigger.width() - 5, bigger.height() - 5), QColor(0, 128, 0));
-    EXPECT_EQ(BoardRect(form.Image(HandImage(9))).topLeft(), QPoint(370, 242));
+    EXPECT_EQ(boardRect(form.image(handImage(9))).topLeft(), QPoint(370, 242));
     form.resize(200, 150);
-    EXPECT_EQ(BoardRect(Named<PictureBox>("Picture1")).topLeft(),
+    EXPECT_EQ(boardRect(named<PictureBox>("Picture1")).topLeft(),
               QPoint(304, 144)); // outside now, hidden
 }
 

@@ -14,9 +14,9 @@ using Board = testing::GameFixture;
 TEST_F(Board, CardPicturesStayCrispWhenScaled) {
     const double scale = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble();
     ASSERT_GT(scale, 1.0) << "set QT_SCALE_FACTOR";
-    const QImage source = form.Picture(9).toImage().convertToFormat(QImage::Format_ARGB32);
+    const QImage source = form.picture(9).toImage().convertToFormat(QImage::Format_ARGB32);
     const QImage shown =
-        form.Image(HandImage(9))->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+        form.image(handImage(9))->grab().toImage().convertToFormat(QImage::Format_ARGB32);
     ASSERT_EQ(shown.size(), (QSizeF(source.size()) * scale).toSize());
 
     // A transparent corner shows the hand's green.

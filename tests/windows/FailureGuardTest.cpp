@@ -13,7 +13,7 @@
 namespace zamut::win {
 namespace {
 
-using testing::WaitFor;
+using testing::waitFor;
 
 constexpr char FailArgument[] = "--fail-in-a-window";
 
@@ -21,21 +21,21 @@ constexpr char FailArgument[] = "--fail-in-a-window";
 class FailingWindow final : public Window {
 public:
     FailingWindow() {
-        RegisterClassOnce(L"FailingWindow", nullptr);
-        Create(L"FailingWindow", 0, WS_OVERLAPPED, {0, 0, 100, 100}, nullptr, nullptr);
+        registerClassOnce(L"FailingWindow", nullptr);
+        create(L"FailingWindow", 0, WS_OVERLAPPED, {0, 0, 100, 100}, nullptr, nullptr);
     }
 
 protected:
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
         if (message == WM_APP) {
             throw std::runtime_error("a handler failed");
         }
-        return Window::HandleMessage(message, wParam, lParam);
+        return Window::handleMessage(message, wParam, lParam);
     }
 };
 
-int FailInAWindow() {
-    SetFailureTitle(L"ザムト");
+int failInAWindow() {
+    setFailureTitle(L"ザムト");
     FailingWindow window;
     PostMessageW(window.hwnd(), WM_APP, 0, 0);
     MSG message;
@@ -48,14 +48,14 @@ int FailInAWindow() {
 TEST(FailureGuard, ShowsTheStandardErrorBoxAndEndsWithStatusOne) {
     wchar_t self[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring commandLine = L"\"" + std::wstring(self) + L"\" " + Widen(FailArgument);
+    std::wstring commandLine = L"\"" + std::wstring(self) + L"\" " + widen(FailArgument);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION child{};
     ASSERT_TRUE(CreateProcessW(self, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                                nullptr, &startup, &child));
     HWND box = nullptr;
-    EXPECT_TRUE(WaitFor([&] { return (box = FindWindowW(L"#32770", L"ザムト")) != nullptr; }));
+    EXPECT_TRUE(waitFor([&] { return (box = FindWindowW(L"#32770", L"ザムト")) != nullptr; }));
     wchar_t text[256] = {};
     SendMessageW(GetDlgItem(box, 0xFFFF), WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
     EXPECT_EQ(std::wstring(text),
@@ -74,7 +74,7 @@ TEST(FailureGuard, ShowsTheStandardErrorBoxAndEndsWithStatusOne) {
 
 int main(int argc, char** argv) {
     if (argc == 2 && std::string(argv[1]) == zamut::win::FailArgument) {
-        return zamut::win::FailInAWindow();
+        return zamut::win::failInAWindow();
     }
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -17,13 +17,13 @@
 namespace zamut::win {
 namespace {
 
-using testing::WaitFor;
+using testing::waitFor;
 
-std::wstring Unix(const char* path) {
-    return Widen(std::string("Z:") + path);
+std::wstring unix(const char* path) {
+    return widen(std::string("Z:") + path);
 }
 
-std::vector<HWND> HelpWindows() {
+std::vector<HWND> helpWindows() {
     std::vector<HWND> found;
     for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, L"ZamutHelp", nullptr)) != nullptr;)
         if (IsWindowVisible(w))
@@ -31,7 +31,7 @@ std::vector<HWND> HelpWindows() {
     return found;
 }
 
-std::wstring ShownText(HWND help) {
+std::wstring shownText(HWND help) {
     const HWND view = FindWindowExW(help, nullptr, L"RICHEDIT50W", nullptr);
     std::wstring text(4096, L'\0');
     // GetWindowTextW does not ask another program's controls for their text.
@@ -42,20 +42,20 @@ std::wstring ShownText(HWND help) {
 
 struct Help : ::testing::Test {
     Help() {
-        dialog.engine = Unix(ZAMUT_HELP_ENGINE);
+        dialog.engine = unix(ZAMUT_HELP_ENGINE);
         dialog.HelpCommand = 3;
     }
     ~Help() override {
-        for (const HWND w : HelpWindows())
+        for (const HWND w : helpWindows())
             PostMessageW(w, WM_CLOSE, 0, 0);
-        WaitFor([] { return HelpWindows().empty(); });
+        waitFor([] { return helpWindows().empty(); });
     }
-    HWND Show(const std::wstring& file) {
+    HWND show(const std::wstring& file) {
         dialog.HelpFile = file;
         dialog.ShowHelp();
         HWND shown = nullptr;
-        WaitFor([&] {
-            const auto windows = HelpWindows();
+        waitFor([&] {
+            const auto windows = helpWindows();
             shown = windows.empty() ? nullptr : windows.front();
             return shown != nullptr;
         });
@@ -65,11 +65,11 @@ struct Help : ::testing::Test {
 };
 
 TEST_F(Help, ShowsTheFileReadOnlyInOneWindowPerFile) {
-    const std::wstring file = Unix(ZAMUT_HELP_FILE);
-    const HWND help = Show(file);
+    const std::wstring file = unix(ZAMUT_HELP_FILE);
+    const HWND help = show(file);
     ASSERT_NE(help, nullptr);
     const std::wstring heading = L"# ザムト ヘルプ";
-    EXPECT_EQ(ShownText(help).substr(0, heading.size()), heading);
+    EXPECT_EQ(shownText(help).substr(0, heading.size()), heading);
     const HWND view = FindWindowExW(help, nullptr, L"RICHEDIT50W", nullptr);
     EXPECT_TRUE(GetWindowLongPtrW(view, GWL_STYLE) & ES_READONLY);
     // A second engine for the same file raises the first window and ends.
@@ -82,14 +82,14 @@ TEST_F(Help, ShowsTheFileReadOnlyInOneWindowPerFile) {
     EXPECT_EQ(WaitForSingleObject(second.hProcess, 10000), WAIT_OBJECT_0);
     CloseHandle(second.hThread);
     CloseHandle(second.hProcess);
-    EXPECT_EQ(HelpWindows().size(), 1U);
+    EXPECT_EQ(helpWindows().size(), 1U);
 }
 
 TEST_F(Help, SaysInJapaneseWhenTheFileIsMissing) {
-    const HWND help = Show(L"nothere.hlp");
+    const HWND help = show(L"nothere.hlp");
     ASSERT_NE(help, nullptr);
     const std::wstring message = L"ヘルプ ファイル「nothere.hlp」が見つかりません。";
-    EXPECT_EQ(ShownText(help).substr(0, message.size()), message);
+    EXPECT_EQ(shownText(help).substr(0, message.size()), message);
 }
 
 } // namespace

@@ -16,24 +16,24 @@
 namespace zamut::win {
 namespace {
 
-using testing::WaitFor;
+using testing::waitFor;
 
-std::wstring ProgramPath() {
+std::wstring programPath() {
     const std::string path = std::string("Z:") + ZAMUT_PROGRAM_FILE;
-    return Widen(path);
+    return widen(path);
 }
 
 // The program started as a process of its own, ended at the latest when the
 // test ends.
 struct Program {
     Program() {
-        std::wstring commandLine = L"\"" + ProgramPath() + L"\"";
+        std::wstring commandLine = L"\"" + programPath() + L"\"";
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         started = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                                  nullptr, &startup, &process);
         if (started)
-            board = Find(L"Form1");
+            board = find(L"Form1");
     }
     ~Program() {
         if (started) {
@@ -43,7 +43,7 @@ struct Program {
         }
     }
     // The program's windows of a class.
-    std::vector<HWND> Windows(const wchar_t* className) const {
+    std::vector<HWND> windowsOfClass(const wchar_t* className) const {
         struct Search {
             DWORD processId;
             const wchar_t* className;
@@ -63,21 +63,21 @@ struct Program {
             reinterpret_cast<LPARAM>(&search));
         return search.found;
     }
-    HWND Find(const wchar_t* className) const {
+    HWND find(const wchar_t* className) const {
         HWND found = nullptr;
-        WaitFor([&] {
-            const auto windows = Windows(className);
+        waitFor([&] {
+            const auto windows = windowsOfClass(className);
             found = windows.empty() ? nullptr : windows.front();
             return found != nullptr && IsWindowVisible(found);
         });
         return found;
     }
-    void Command(WORD item) const {
+    void command(WORD item) const {
         PostMessageW(board, WM_COMMAND, MAKEWPARAM(item, 0), 0);
         WaitForInputIdle(process.hProcess, 5000);
     }
     // The exit status once the process has ended, or STILL_ACTIVE.
-    DWORD ExitCode(DWORD waitMs) const {
+    DWORD exitCode(DWORD waitMs) const {
         WaitForSingleObject(process.hProcess, waitMs);
         DWORD code = 0;
         GetExitCodeProcess(process.hProcess, &code);
@@ -89,13 +89,13 @@ struct Program {
     HWND board = nullptr;
 };
 
-std::wstring Caption(HWND window) {
+std::wstring caption(HWND window) {
     wchar_t text[128] = {};
     GetWindowTextW(window, text, 128);
     return text;
 }
 
-void Key(HWND about, WPARAM key) {
+void pressKey(HWND about, WPARAM key) {
     PostMessageW(GetDlgItem(about, IDOK), WM_KEYDOWN, key, 1);
     PostMessageW(GetDlgItem(about, IDOK), WM_KEYUP, key, 1);
 }
@@ -104,12 +104,12 @@ TEST(AboutWindow, OneInstanceCaptionedOnEveryLoadClosedByEscAndEnterOrExit) {
     Program program;
     ASSERT_NE(program.board, nullptr);
     for (const WPARAM key : {VK_ESCAPE, VK_RETURN}) {
-        program.Command(Form1::version);
-        const HWND about = program.Find(L"frmAbout");
+        program.command(Form1::version);
+        const HWND about = program.find(L"frmAbout");
         ASSERT_NE(about, nullptr);
-        EXPECT_EQ(Caption(about), L"ザムトのﾊﾞｰｼﾞｮﾝ情報");
-        program.Command(Form1::version); // to the front, not a second one
-        EXPECT_EQ(program.Windows(L"frmAbout").size(), 1U);
+        EXPECT_EQ(caption(about), L"ザムトのﾊﾞｰｼﾞｮﾝ情報");
+        program.command(Form1::version); // to the front, not a second one
+        EXPECT_EQ(program.windowsOfClass(L"frmAbout").size(), 1U);
         // Its client area at (156, 129), 382 x 237; owned by a hidden window.
         RECT client;
         GetClientRect(about, &client);
@@ -120,41 +120,41 @@ TEST(AboutWindow, OneInstanceCaptionedOnEveryLoadClosedByEscAndEnterOrExit) {
         const HWND owner = GetWindow(about, GW_OWNER);
         EXPECT_NE(owner, program.board);
         EXPECT_FALSE(IsWindowVisible(owner));
-        Key(about, key);
-        EXPECT_TRUE(WaitFor([&] { return !IsWindow(about); })) << key;
+        pressKey(about, key);
+        EXPECT_TRUE(waitFor([&] { return !IsWindow(about); })) << key;
     }
-    EXPECT_EQ(program.ExitCode(0), STILL_ACTIVE);
+    EXPECT_EQ(program.exitCode(0), STILL_ACTIVE);
     // The exit command ends the program at once, About open too.
-    program.Command(Form1::version);
-    ASSERT_NE(program.Find(L"frmAbout"), nullptr);
-    program.Command(Form1::end);
-    EXPECT_EQ(program.ExitCode(5000), 0U);
+    program.command(Form1::version);
+    ASSERT_NE(program.find(L"frmAbout"), nullptr);
+    program.command(Form1::end);
+    EXPECT_EQ(program.exitCode(5000), 0U);
 }
 
 TEST(Lifetime, TheBoardClosesWhileAboutStaysAndTheLastWindowEndsTheProgram) {
     Program program;
     ASSERT_NE(program.board, nullptr);
-    program.Command(Form1::version);
-    const HWND about = program.Find(L"frmAbout");
+    program.command(Form1::version);
+    const HWND about = program.find(L"frmAbout");
     PostMessageW(program.board, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(WaitFor([&] { return !IsWindow(program.board); }));
-    EXPECT_EQ(program.ExitCode(200), STILL_ACTIVE);
+    EXPECT_TRUE(waitFor([&] { return !IsWindow(program.board); }));
+    EXPECT_EQ(program.exitCode(200), STILL_ACTIVE);
     EXPECT_TRUE(IsWindowVisible(about));
     PostMessageW(about, WM_CLOSE, 0, 0);
-    EXPECT_EQ(program.ExitCode(5000), 0U);
+    EXPECT_EQ(program.exitCode(5000), 0U);
 }
 
 // The prefix's dots per inch for the programs started while it lives.
 struct ScreenDpi {
-    explicit ScreenDpi(DWORD dpi) { Set(dpi); }
-    ~ScreenDpi() { Set(96); }
-    static void Set(DWORD dpi) {
+    explicit ScreenDpi(DWORD dpi) { set(dpi); }
+    ~ScreenDpi() { set(96); }
+    static void set(DWORD dpi) {
         RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", REG_DWORD, &dpi,
                         sizeof dpi);
     }
 };
 
-HWND FindImage(HWND board, int id) {
+HWND findImage(HWND board, int id) {
     struct Search {
         int id;
         HWND found;
@@ -183,7 +183,7 @@ TEST(HighDpi, At192TheBoardDoublesAndItsPicturesStayCrisp) {
     RECT client;
     GetClientRect(program.board, &client);
     EXPECT_EQ(std::pair(client.right, client.bottom), std::pair(906L, 716L));
-    const HWND card = FindImage(program.board, 25);
+    const HWND card = findImage(program.board, 25);
     ASSERT_NE(card, nullptr);
     RECT area;
     GetClientRect(card, &area);
@@ -194,7 +194,7 @@ TEST(HighDpi, At192TheBoardDoublesAndItsPicturesStayCrisp) {
     const auto pixel = [&](int x, int y) { return GetPixel(screen, origin.x + x, origin.y + y); };
     WaitForInputIdle(program.process.hProcess, 5000);
     // Once painted: the band's first pixel, doubled, beside the transparent corner.
-    EXPECT_TRUE(WaitFor([&] { return pixel(2, 0) == RGB(198, 132, 0); }));
+    EXPECT_TRUE(waitFor([&] { return pixel(2, 0) == RGB(198, 132, 0); }));
     EXPECT_EQ(pixel(1, 1), RGB(0, 128, 0));
     for (int y = 0; y < 68; ++y)
         for (int x = 0; x < 48; ++x)

@@ -9,7 +9,7 @@
 namespace zamut::win::testing {
 
 // Polls the condition for up to five seconds; true once it holds.
-inline bool WaitFor(const std::function<bool()>& condition) {
+inline bool waitFor(const std::function<bool()>& condition) {
     for (int i = 0; i < 200; ++i) {
         if (condition())
             return true;

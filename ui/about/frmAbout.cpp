@@ -22,7 +22,7 @@ namespace zamut {
 
 namespace {
 
-QString Text(std::string_view utf8) {
+QString aboutText(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
@@ -31,7 +31,7 @@ constexpr int DefaultFontPixels = 12;
 // The title's 14.25 points at 96 dpi.
 constexpr int TitleFontPixels = 19;
 
-QLabel* AutoSizeLabel(QWidget* parent, const char* name, const QString& text, QPoint topLeft) {
+QLabel* autoSizeLabel(QWidget* parent, const char* name, const QString& text, QPoint topLeft) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     label->move(topLeft);
@@ -39,7 +39,7 @@ QLabel* AutoSizeLabel(QWidget* parent, const char* name, const QString& text, QP
     return label;
 }
 
-QLabel* WrappingLabel(QWidget* parent, const char* name, const QString& text, QRect box) {
+QLabel* wrappingLabel(QWidget* parent, const char* name, const QString& text, QRect box) {
     auto* label = new WrappingText(text, parent);
     label->setObjectName(QLatin1String(name));
     label->setGeometry(box);
@@ -59,7 +59,7 @@ frmAbout::frmAbout(QString applicationTitle, QPixmap iconPicture)
       applicationTitle_(std::move(applicationTitle)) {
     setObjectName(QStringLiteral("frmAbout"));
     setFixedSize(ClientGeometry.size());
-    setFont(GameFont(DefaultFontPixels));
+    setFont(gameFont(DefaultFontPixels));
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
 
@@ -74,18 +74,18 @@ frmAbout::frmAbout(QString applicationTitle, QPixmap iconPicture)
     picIcon->setGeometry(
         QRect(QPoint(16, 16), picture->sizeHint() + QSize(2 * border, 2 * border)));
 
-    Label1 = AutoSizeLabel(this, "Label1", QStringLiteral("ザムト"), QPoint(152, 8));
-    Label1->setFont(GameFont(TitleFontPixels, true));
+    Label1 = autoSizeLabel(this, "Label1", QStringLiteral("ザムト"), QPoint(152, 8));
+    Label1->setFont(gameFont(TitleFontPixels, true));
     Label1->setAlignment(Qt::AlignCenter);
     Label1->adjustSize();
-    Label2 = AutoSizeLabel(this, "Label2", Text(about::VersionLine), QPoint(144, 40));
-    Label3 = AutoSizeLabel(this, "Label3", Text(about::Copyright), QPoint(120, 56));
-    Label4 = AutoSizeLabel(this, "Label4", Text(about::Author), QPoint(160, 72));
+    Label2 = autoSizeLabel(this, "Label2", aboutText(about::VersionLine), QPoint(144, 40));
+    Label3 = autoSizeLabel(this, "Label3", aboutText(about::Copyright), QPoint(120, 56));
+    Label4 = autoSizeLabel(this, "Label4", aboutText(about::Author), QPoint(160, 72));
 
     lblDescription =
-        WrappingLabel(this, "lblDescription", Text(about::Contact), QRect(56, 104, 259, 46));
+        wrappingLabel(this, "lblDescription", aboutText(about::Contact), QRect(56, 104, 259, 46));
     lblDisclaimer =
-        WrappingLabel(this, "lblDisclaimer", Text(about::Disclaimer), QRect(17, 175, 258, 55));
+        wrappingLabel(this, "lblDisclaimer", aboutText(about::Disclaimer), QRect(17, 175, 258, 55));
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
@@ -96,20 +96,20 @@ frmAbout::frmAbout(QString applicationTitle, QPixmap iconPicture)
     connect(cmdOK, &QPushButton::clicked, this, &QWidget::close);
 }
 
-void frmAbout::ShowModeless() {
+void frmAbout::showModeless() {
     if (isVisible()) {
         raise();
         activateWindow();
         return;
     }
     Load();
-    SkipTaskbar(winId());
+    skipTaskbar(winId());
     setGeometry(ClientGeometry); // a dialog would otherwise centre itself
     show();
 }
 
 void frmAbout::Load() {
-    setWindowTitle(applicationTitle_ + Text(about::CaptionSuffix));
+    setWindowTitle(applicationTitle_ + aboutText(about::CaptionSuffix));
 }
 
 // Esc presses cmdOK as the cancel button, so both keys end in its Click.

@@ -27,7 +27,7 @@ public:
 
     // The About command: loads and shows the window if it is not open,
     // otherwise brings the open window to the front without loading it again.
-    void ShowModeless();
+    void showModeless();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

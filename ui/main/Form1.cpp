@@ -18,13 +18,13 @@ namespace zamut {
 
 namespace {
 
-const QColor BoardGreen(0, 128, 0);
+const QColor BoardGreen(layout::BoardGreen.red, layout::BoardGreen.green, layout::BoardGreen.blue);
+// Qt's pixels are points at 96 dots per inch.
+constexpr int LabelPixels = layout::LabelCentipoints * 96 / 7200;
+constexpr int CaptionPixels = layout::CaptionCentipoints * 96 / 7200;
 
 // The help engine's command for a help file's contents topic.
 constexpr qint16 HelpContents = 3;
-
-// Where the round caption stands unless a long verdict must move it.
-constexpr QPoint RoundCaptionOrigin(Px(3105), Px(2520));
 
 struct LabelLook {
     QFont font;
@@ -36,7 +36,7 @@ struct LabelLook {
 // An opaque label that sizes itself to its text from a fixed top-left corner.
 // One without text stays hidden: it would show nothing, and sizing it would
 // load its font before the first frame for nothing.
-QLabel* AddLabel(QWidget* container, const char* name, const QString& text, QPoint topLeft,
+QLabel* addLabel(QWidget* container, const char* name, const QString& text, QPoint topLeft,
                  const LabelLook& look) {
     auto* label = new QLabel(text, container);
     label->setObjectName(QLatin1String(name));
@@ -56,28 +56,28 @@ QLabel* AddLabel(QWidget* container, const char* name, const QString& text, QPoi
     return label;
 }
 
-PixelImage* AddImage(QWidget* container, const QString& name, QPoint topLeft,
-                     const QPixmap& picture) {
+PixelImage* addImage(QWidget* container, ImageId id, const QPixmap& picture) {
     auto* image = new PixelImage(container);
-    image->setObjectName(name);
+    image->setObjectName(QStringLiteral("Image%1%2").arg(static_cast<int>(id.row)).arg(id.slot));
     image->setPicture(picture);
-    image->setGeometry(QRect(topLeft, QSize(Px(360), Px(510))));
+    image->setGeometry(
+        QRect(px(layout::cardAt(id)), QSize(px(layout::CardWidth), px(layout::CardHeight))));
     return image;
 }
 
 // What a screen reader says for a card picture: "5筒" (five of circles) or face down.
-QString CardName(CardPicture picture) {
+QString cardName(CardPicture picture) {
     return picture == BackPicture ? QStringLiteral("裏向き") : QStringLiteral("%1筒").arg(picture);
 }
 
-QString ImageName(ImageId id, CardPicture picture) {
+QString imageName(ImageId id, CardPicture picture) {
     switch (id.row) {
     case ImageRow::Hand:
-        return QStringLiteral("手札 %1").arg(CardName(picture));
+        return QStringLiteral("手札 %1").arg(cardName(picture));
     case ImageRow::Player:
-        return QStringLiteral("あなた %1回戦 %2").arg(id.slot).arg(CardName(picture));
+        return QStringLiteral("あなた %1回戦 %2").arg(id.slot).arg(cardName(picture));
     case ImageRow::Computer:
-        return QStringLiteral("COM %1回戦 %2").arg(id.slot).arg(CardName(picture));
+        return QStringLiteral("COM %1回戦 %2").arg(id.slot).arg(cardName(picture));
     }
     return {};
 }
@@ -85,7 +85,7 @@ QString ImageName(ImageId id, CardPicture picture) {
 // Qt announces every accessible name it is given, changed or not; a screen
 // reader should hear only what changed (a new game leaves most names as
 // they were).
-void Rename(QWidget* widget, const QString& name) {
+void rename(QWidget* widget, const QString& name) {
     if (widget->accessibleName() != name) {
         widget->setAccessibleName(name);
     }
@@ -105,12 +105,12 @@ Form1::Form1(RandomGenerator& generator, std::unique_ptr<HelpLauncher> helpLaunc
     for (std::size_t k = 0; k < Image1.size(); ++k) {
         Image1[k] = QPixmap(QStringLiteral(":/cards/%1.png").arg(k));
     }
-    BuildMenus();
-    BuildBoard();
-    resize(Px(6795), Px(5370) + menuBar()->sizeHint().height());
+    buildMenus();
+    buildBoard();
+    resize(px(layout::ClientWidth), px(layout::ClientHeight) + menuBar()->sizeHint().height());
 }
 
-void Form1::BuildMenus() {
+void Form1::buildMenus() {
     // Kept inside the window even where the desktop offers a global menu bar.
     menuBar()->setNativeMenuBar(false);
     const auto named = [](auto* item, const char* name) {
@@ -125,7 +125,7 @@ void Form1::BuildMenus() {
     menu_.version = named(help->addAction(QStringLiteral("バージョン")), "version");
 }
 
-void Form1::BuildBoard() {
+void Form1::buildBoard() {
     auto* board = new QWidget(this);
     board->setObjectName(QStringLiteral("board"));
     board->setAutoFillBackground(true);
@@ -136,38 +136,35 @@ void Form1::BuildBoard() {
 
     const QColor face = palette().color(QPalette::Button);
     const QColor faceText = palette().color(QPalette::ButtonText);
-    const LabelLook regular{GameFont(16), face, faceText};
-    const LabelLook bold{GameFont(16, true), face, faceText};
-    const LabelLook centred{GameFont(16), face, faceText, Qt::AlignCenter};
+    const LabelLook regular{gameFont(LabelPixels), face, faceText};
+    const LabelLook bold{gameFont(LabelPixels, true), face, faceText};
+    const LabelLook centred{gameFont(LabelPixels), face, faceText, Qt::AlignCenter};
 
     for (int n = 1; n <= RoundCount; ++n) {
-        const int left = Px(960 + 600 * (n - 1));
         const auto at = static_cast<std::size_t>(n - 1);
-        Image4x[at] =
-            AddImage(board, QStringLiteral("Image4%1").arg(n), {left, Px(720)}, Image1[0]);
-        Image3x[at] =
-            AddImage(board, QStringLiteral("Image3%1").arg(n), {left, Px(1440)}, Image1[0]);
+        Image4x[at] = addImage(board, computerRowImage(n), Image1[0]);
+        Image3x[at] = addImage(board, playerRowImage(n), Image1[0]);
     }
-    Label7 = AddLabel(board, "Label7", QStringLiteral("COM"), {Px(240), Px(840)}, centred);
-    Label8 = AddLabel(board, "Label8", QStringLiteral("あなた"), {Px(120), Px(1560)}, centred);
-    Label1 = AddLabel(board, "Label1", QString(), RoundCaptionOrigin,
-                      {GameFont(19, true), BoardGreen, faceText, Qt::AlignCenter});
+    Label7 = addLabel(board, "Label7", QStringLiteral("COM"), px(layout::Label7), centred);
+    Label8 = addLabel(board, "Label8", QStringLiteral("あなた"), px(layout::Label8), centred);
+    Label1 = addLabel(board, "Label1", QString(), px(layout::Label1),
+                      {gameFont(CaptionPixels, true), BoardGreen, faceText, Qt::AlignCenter});
 
-    Picture1 = new PictureBox(board, PxRect(4560, 2160, 1815, 1215));
+    Picture1 = new PictureBox(board, px(layout::Picture1));
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setAutoFillBackground(true);
     QPalette panelColours = Picture1->palette();
     panelColours.setColor(QPalette::Window, face);
     Picture1->setPalette(panelColours);
     QWidget* panel = Picture1->client();
-    Label2 = AddLabel(panel, "Label2", QStringLiteral("得点"), {Px(600), Px(120)},
-                      {GameFont(16, true), face, faceText, Qt::AlignCenter});
-    Label5 = AddLabel(panel, "Label5", QStringLiteral("あなた"), {Px(240), Px(480)}, regular);
-    Label6 = AddLabel(panel, "Label6", QStringLiteral("COM"), {Px(1080), Px(480)}, regular);
-    Label3 = AddLabel(panel, "Label3", QStringLiteral("0"), {Px(480), Px(840)}, bold);
-    Label4 = AddLabel(panel, "Label4", QStringLiteral("0"), {Px(1200), Px(840)}, bold);
+    Label2 = addLabel(panel, "Label2", QStringLiteral("得点"), px(layout::Label2),
+                      {gameFont(LabelPixels, true), face, faceText, Qt::AlignCenter});
+    Label5 = addLabel(panel, "Label5", QStringLiteral("あなた"), px(layout::Label5), regular);
+    Label6 = addLabel(panel, "Label6", QStringLiteral("COM"), px(layout::Label6), regular);
+    Label3 = addLabel(panel, "Label3", QStringLiteral("0"), px(layout::Label3), bold);
+    Label4 = addLabel(panel, "Label4", QStringLiteral("0"), px(layout::Label4), bold);
 
-    Picture2 = new PictureBox(board, PxRect(600, 3480, 5535, 855));
+    Picture2 = new PictureBox(board, px(layout::Picture2));
     Picture2->setObjectName(QStringLiteral("Picture2"));
     Picture2->setAutoFillBackground(true);
     QPalette hand = green;
@@ -175,19 +172,18 @@ void Form1::BuildBoard() {
     Picture2->setPalette(hand);
     for (int v = 1; v <= HighestCard; ++v) {
         const auto at = static_cast<std::size_t>(v - 1);
-        Image2x[at] = AddImage(Picture2->client(), QStringLiteral("Image2%1").arg(v),
-                               {Px(120 + 600 * (v - 1)), Px(120)}, Image1[at + 1]);
+        Image2x[at] = addImage(Picture2->client(), handImage(v), Image1[at + 1]);
         Image2x[at]->setEnabled(false);
         Image2x[at]->setButton(true);
     }
 
     for (int slot = 1; slot <= RoundCount; ++slot) {
         const auto picture = static_cast<CardPicture>(slot);
-        Image(HandImage(slot))->setAccessibleName(ImageName(HandImage(slot), picture));
-        Image(PlayerRowImage(slot))
-            ->setAccessibleName(ImageName(PlayerRowImage(slot), BackPicture));
-        Image(ComputerRowImage(slot))
-            ->setAccessibleName(ImageName(ComputerRowImage(slot), BackPicture));
+        image(handImage(slot))->setAccessibleName(imageName(handImage(slot), picture));
+        image(playerRowImage(slot))
+            ->setAccessibleName(imageName(playerRowImage(slot), BackPicture));
+        image(computerRowImage(slot))
+            ->setAccessibleName(imageName(computerRowImage(slot), BackPicture));
     }
     Label3->setAccessibleName(QStringLiteral("あなたの得点 0"));
     Label4->setAccessibleName(QStringLiteral("COMの得点 0"));
@@ -195,8 +191,8 @@ void Form1::BuildBoard() {
     // verdict), and is nameless while empty.
 }
 
-PixelImage* Form1::Image(ImageId id) const {
-    const std::size_t at = RoundIndex(id.slot);
+PixelImage* Form1::image(ImageId id) const {
+    const std::size_t at = roundIndex(id.slot);
     switch (id.row) {
     case ImageRow::Hand:
         return Image2x[at];
@@ -208,7 +204,7 @@ PixelImage* Form1::Image(ImageId id) const {
     throw std::out_of_range("unknown board image row");
 }
 
-QLabel* Form1::Label(LabelId id) const {
+QLabel* Form1::label(LabelId id) const {
     switch (id) {
     case LabelId::Label1:
         return Label1;
@@ -220,74 +216,75 @@ QLabel* Form1::Label(LabelId id) const {
     throw std::out_of_range("unknown board label");
 }
 
-const QPixmap& Form1::Picture(CardPicture picture) const {
+const QPixmap& Form1::picture(CardPicture picture) const {
     return Image1.at(static_cast<std::size_t>(picture));
 }
 
-void Form1::ShowCardPicture(ImageId image, CardPicture picture) {
-    PixelImage* target = Image(image);
-    target->setPicture(Picture(picture));
-    Rename(target, ImageName(image, picture));
+void Form1::ShowCardPicture(ImageId id, CardPicture shown) {
+    PixelImage* target = image(id);
+    target->setPicture(picture(shown));
+    rename(target, imageName(id, shown));
 }
 
 void Form1::SetCardEnabled(ImageId handImage, bool on) {
     if (handImage.row != ImageRow::Hand) {
         throw std::invalid_argument("only hand images take clicks");
     }
-    Image(handImage)->setEnabled(on);
+    image(handImage)->setEnabled(on);
 }
 
-void Form1::SetCaption(LabelId label, std::string_view text) {
+void Form1::SetCaption(LabelId id, std::string_view text) {
     const QString caption = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    switch (label) {
+    switch (id) {
     case LabelId::Label1:
         Label1->setText(caption);
-        PlaceRoundCaption();
+        placeRoundCaption();
         return;
     case LabelId::Label3:
-        Rename(Label3, QStringLiteral("あなたの得点 ") + caption);
+        rename(Label3, QStringLiteral("あなたの得点 ") + caption);
         break;
     case LabelId::Label4:
-        Rename(Label4, QStringLiteral("COMの得点 ") + caption);
+        rename(Label4, QStringLiteral("COMの得点 ") + caption);
         break;
     }
-    QLabel* total = Label(label);
+    QLabel* total = label(id);
     total->setText(caption);
     total->adjustSize();
 }
 
-void Form1::PlaceRoundCaption() {
+void Form1::placeRoundCaption() {
     Label1->setVisible(!Label1->text().isEmpty());
     Label1->setWordWrap(false);
     Label1->adjustSize();
-    const CaptionBox box = zamut::PlaceRoundCaption(Label1->width(), RoundCaptionOrigin.x(),
-                                                    RoundCaptionOrigin.y(), Picture1->x());
+    const QPoint origin = px(layout::Label1);
+    const CaptionBox box =
+        zamut::placeRoundCaption(Label1->width(), origin.x(), origin.y(), Picture1->x());
     Label1->setWordWrap(box.wraps);
     Label1->setGeometry(box.left, box.top, box.width,
                         box.wraps ? Label1->heightForWidth(box.width) : Label1->height());
 }
 
-void Form1::NewGameCommand() {
+void Form1::newGameCommand() {
     NewGame(state_, *this, generator_);
 }
 
-void Form1::PlayCardCommand(CardValue card) {
+void Form1::playCardCommand(CardValue card) {
     PlayCard(state_, *this, card);
 }
 
-void Form1::ExitCommand() {
+void Form1::exitCommand() {
     // At once: no close events, nothing to save.
     QCoreApplication::exit(0);
 }
 
-void Form1::HelpCommand() {
+void Form1::helpCommand() {
     // The file and the command are given anew on every request.
     dlgCommonDialog.HelpFile = QStringLiteral("help.hlp");
     dlgCommonDialog.HelpCommand = HelpContents;
     dlgCommonDialog.ShowHelp();
 }
 
-void Form1::VersionCommand() {
+void Form1::versionCommand() {
     commands_.showAbout();
 }
 

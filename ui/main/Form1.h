@@ -37,17 +37,17 @@ public:
           Commands commands);
 
     // Menu commands.
-    void NewGameCommand();
-    void ExitCommand();
-    void HelpCommand();
-    void VersionCommand();
+    void newGameCommand();
+    void exitCommand();
+    void helpCommand();
+    void versionCommand();
     // A click on the hand image of `card`.
-    void PlayCardCommand(CardValue card);
+    void playCardCommand(CardValue card);
 
     // BoardView
-    void ShowCardPicture(ImageId image, CardPicture picture) override;
+    void ShowCardPicture(ImageId id, CardPicture shown) override;
     void SetCardEnabled(ImageId handImage, bool on) override;
-    void SetCaption(LabelId label, std::string_view text) override;
+    void SetCaption(LabelId id, std::string_view text) override;
 
     // What the wiring and the tests may look at; only the commands change it.
     struct MenuItems {
@@ -58,15 +58,15 @@ public:
     };
     const MatchState& state() const { return state_; }
     const MenuItems& menu() const { return menu_; }
-    PixelImage* Image(ImageId id) const;
-    QLabel* Label(LabelId id) const;
+    PixelImage* image(ImageId id) const;
+    QLabel* label(LabelId id) const;
     // One of the ten card pictures of Image1.
-    const QPixmap& Picture(CardPicture picture) const;
+    const QPixmap& picture(CardPicture picture) const;
 
 private:
-    void BuildMenus();
-    void BuildBoard();
-    void PlaceRoundCaption();
+    void buildMenus();
+    void buildBoard();
+    void placeRoundCaption();
 
     RandomGenerator& generator_;
     Commands commands_;

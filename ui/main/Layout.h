@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
-// Board positions in twips and their conversion to pixels.
+// Board positions in twips converted to Qt's pixels.
 
 #pragma once
+
+#include "boardlayout/BoardLayout.h"
 
 #include <QRect>
 
@@ -9,11 +11,14 @@ namespace zamut {
 
 // Board positions are written in twips, 15 to a pixel at 96 dots per inch; Qt's
 // device-independent pixels are those 96-dpi pixels.
-constexpr int Px(int twips) {
+constexpr int px(int twips) {
     return twips / 15;
 }
-constexpr QRect PxRect(int left, int top, int width, int height) {
-    return {Px(left), Px(top), Px(width), Px(height)};
+constexpr QPoint px(layout::Point point) {
+    return {px(point.left), px(point.top)};
+}
+constexpr QRect px(layout::Box box) {
+    return {px(box.left), px(box.top), px(box.width), px(box.height)};
 }
 
 } // namespace zamut

@@ -36,7 +36,7 @@ private:
     PixelImage* image() const { return static_cast<PixelImage*>(widget()); }
 };
 
-QAccessibleInterface* InterfaceFor(const QString&, QObject* object) {
+QAccessibleInterface* interfaceFor(const QString&, QObject* object) {
     if (auto* image = qobject_cast<PixelImage*>(object)) {
         return new AccessiblePixelImage(image);
     }
@@ -45,9 +45,9 @@ QAccessibleInterface* InterfaceFor(const QString&, QObject* object) {
 
 } // namespace
 
-void InstallPixelImageAccessibility() {
+void installPixelImageAccessibility() {
     static const bool installed = [] {
-        QAccessible::installFactory(InterfaceFor);
+        QAccessible::installFactory(interfaceFor);
         return true;
     }();
     static_cast<void>(installed);

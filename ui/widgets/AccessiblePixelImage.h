@@ -6,6 +6,6 @@ namespace zamut {
 
 // Makes Qt's accessibility ask for PixelImage's own interface; PixelImage
 // calls it before its first image exists. Calling it again does nothing.
-void InstallPixelImageAccessibility();
+void installPixelImageAccessibility();
 
 } // namespace zamut

@@ -13,7 +13,7 @@ namespace {
 // The first installed family of the chain. Naming only that one spares Qt a
 // fallback search through every missing family for each size and weight,
 // which cost more start-up time than all the card pictures together.
-QString InstalledFamily() {
+QString installedFamily() {
     static const QStringList chain = {
         QStringLiteral("MS PGothic"), QStringLiteral("ＭＳ Ｐゴシック"),
         QStringLiteral("Monapo"),     QStringLiteral("IPAPGothic"),
@@ -31,8 +31,8 @@ QString InstalledFamily() {
 
 } // namespace
 
-QFont GameFont(int pixelSize, bool bold) {
-    static const QString family = InstalledFamily();
+QFont gameFont(int pixelSize, bool bold) {
+    static const QString family = installedFamily();
     QFont font;
     if (!family.isEmpty()) {
         font.setFamily(family);

@@ -11,6 +11,6 @@ namespace zamut {
 // pixel layout scale together. The layout's text widths are those of
 // "ＭＳ Ｐゴシック", used where installed; Monapo has the same widths, then
 // IPAPGothic, then whatever Japanese font is installed.
-QFont GameFont(int pixelSize, bool bold = false);
+QFont gameFont(int pixelSize, bool bold = false);
 
 } // namespace zamut

@@ -13,7 +13,7 @@ namespace zamut {
 // A child widget paints over its parent's background, so the transparent
 // corners of a picture show what lies behind without any attribute.
 PixelImage::PixelImage(QWidget* parent) : QWidget(parent) {
-    InstallPixelImageAccessibility();
+    installPixelImageAccessibility();
 }
 
 void PixelImage::setPicture(const QPixmap& picture) {

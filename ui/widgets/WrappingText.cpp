@@ -9,7 +9,7 @@
 namespace zamut {
 
 int WrappingText::heightForWidth(int width) const {
-    return static_cast<int>(Lines(width).size()) * fontMetrics().lineSpacing();
+    return static_cast<int>(lines(width).size()) * fontMetrics().lineSpacing();
 }
 
 void WrappingText::paintEvent(QPaintEvent*) {
@@ -17,13 +17,13 @@ void WrappingText::paintEvent(QPaintEvent*) {
     painter.setPen(palette().color(QPalette::WindowText));
     const QFontMetrics metrics = fontMetrics();
     int baseline = metrics.ascent();
-    for (const QString& line : Lines(width())) {
+    for (const QString& line : lines(width())) {
         painter.drawText(0, baseline, line);
         baseline += metrics.lineSpacing();
     }
 }
 
-QStringList WrappingText::Lines(int width) const {
+QStringList WrappingText::lines(int width) const {
     const QString content = text();
     const QFontMetrics metrics = fontMetrics();
     const auto toQString = [](std::u16string_view run) {
@@ -31,7 +31,7 @@ QStringList WrappingText::Lines(int width) const {
     };
     QStringList lines;
     for (const std::u16string_view line :
-         BreakLines(std::u16string_view(reinterpret_cast<const char16_t*>(content.utf16()),
+         breakLines(std::u16string_view(reinterpret_cast<const char16_t*>(content.utf16()),
                                         static_cast<std::size_t>(content.size())),
                     width, [&](std::u16string_view run) {
                         return metrics.horizontalAdvance(toQString(run));

@@ -18,7 +18,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QStringList Lines(int width) const;
+    QStringList lines(int width) const;
 };
 
 } // namespace zamut

@@ -25,38 +25,38 @@ constexpr int TitleFontPixels = 19;
 frmAbout::frmAbout(std::wstring applicationTitle, const Picture& iconPicture, HWND owner,
                    std::function<void()> unloaded)
     : applicationTitle_(std::move(applicationTitle)), iconPicture_(iconPicture), owner_(owner),
-      unloaded_(std::move(unloaded)), font_(CreateGameFont(FontPixels, false)),
-      titleFont_(CreateGameFont(TitleFontPixels, true)) {
-    RegisterClassOnce(ClassName, GetSysColorBrush(COLOR_BTNFACE));
+      unloaded_(std::move(unloaded)), font_(createGameFont(FontPixels, false)),
+      titleFont_(createGameFont(TitleFontPixels, true)) {
+    registerClassOnce(ClassName, GetSysColorBrush(COLOR_BTNFACE));
 }
 
 frmAbout::~frmAbout() {
-    if (IsLoaded()) {
+    if (isLoaded()) {
         DestroyWindow(hwnd());
     }
     DeleteObject(font_);
     DeleteObject(titleFont_);
 }
 
-void frmAbout::ShowModeless() {
-    if (IsLoaded()) {
+void frmAbout::showModeless() {
+    if (isLoaded()) {
         SetForegroundWindow(hwnd());
         return;
     }
     RECT outer = ClientArea;
     AdjustWindowRectEx(&outer, Style, FALSE, ExStyle);
-    Create(ClassName, ExStyle, Style, outer, owner_, nullptr, L"ﾊﾞｰｼﾞｮﾝ情報");
-    BuildControls();
+    create(ClassName, ExStyle, Style, outer, owner_, nullptr, L"ﾊﾞｰｼﾞｮﾝ情報");
+    buildControls();
     Load();
     ShowWindow(hwnd(), SW_SHOW);
     SetFocus(cmdOK);
 }
 
 void frmAbout::Load() {
-    SetWindowTextW(hwnd(), (applicationTitle_ + Widen(about::CaptionSuffix)).c_str());
+    SetWindowTextW(hwnd(), (applicationTitle_ + widen(about::CaptionSuffix)).c_str());
 }
 
-void frmAbout::BuildControls() {
+void frmAbout::buildControls() {
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
     const LabelLook plain{font_, face, GetSysColor(COLOR_BTNTEXT)};
     const LabelLook black{font_, face, RGB(0, 0, 0)};
@@ -69,15 +69,15 @@ void frmAbout::BuildControls() {
     Label1 = std::make_unique<LabelControl>(hwnd(), POINT{152, 8}, L"ザムト",
                                             LabelLook{titleFont_, face, plain.text, true});
     Label2 =
-        std::make_unique<LabelControl>(hwnd(), POINT{144, 40}, Widen(about::VersionLine), plain);
-    Label3 = std::make_unique<LabelControl>(hwnd(), POINT{120, 56}, Widen(about::Copyright), plain);
-    Label4 = std::make_unique<LabelControl>(hwnd(), POINT{160, 72}, Widen(about::Author), plain);
+        std::make_unique<LabelControl>(hwnd(), POINT{144, 40}, widen(about::VersionLine), plain);
+    Label3 = std::make_unique<LabelControl>(hwnd(), POINT{120, 56}, widen(about::Copyright), plain);
+    Label4 = std::make_unique<LabelControl>(hwnd(), POINT{160, 72}, widen(about::Author), plain);
     lblDescription =
-        std::make_unique<LabelControl>(hwnd(), POINT{56, 104}, Widen(about::Contact), black);
-    lblDescription->Place({56, 104}, 259);
+        std::make_unique<LabelControl>(hwnd(), POINT{56, 104}, widen(about::Contact), black);
+    lblDescription->place({56, 104}, 259);
     lblDisclaimer =
-        std::make_unique<LabelControl>(hwnd(), POINT{17, 175}, Widen(about::Disclaimer), black);
-    lblDisclaimer->Place({17, 175}, 258);
+        std::make_unique<LabelControl>(hwnd(), POINT{17, 175}, widen(about::Disclaimer), black);
+    lblDisclaimer->place({17, 175}, 258);
     cmdOK = CreateWindowExW(0, L"BUTTON", L"OK",
                             WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 283, 176, 92, 23,
                             hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDOK)),
@@ -85,11 +85,11 @@ void frmAbout::BuildControls() {
     SendMessageW(cmdOK, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
 }
 
-bool frmAbout::PreTranslateMessage(MSG& message) {
-    return IsLoaded() && IsDialogMessageW(hwnd(), &message);
+bool frmAbout::preTranslateMessage(MSG& message) {
+    return isLoaded() && IsDialogMessageW(hwnd(), &message);
 }
 
-LRESULT frmAbout::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT frmAbout::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
         // cmdOK's Click, also from Enter (default) and Esc (cancel): unload.
@@ -100,7 +100,7 @@ LRESULT frmAbout::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT:
         // The etched separator between the contact text and the disclaimer:
         // a grey line with a white line of two pixels one pixel lower.
-        return Paint([](HDC dc) {
+        return paint([](HDC dc) {
             const HBRUSH grey = CreateSolidBrush(RGB(128, 128, 128));
             const RECT greyLine{6, 163, 377, 164};
             FillRect(dc, &greyLine, grey);
@@ -112,7 +112,7 @@ LRESULT frmAbout::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         unloaded_();
         return 0;
     default:
-        return Window::HandleMessage(message, wParam, lParam);
+        return Window::handleMessage(message, wParam, lParam);
     }
 }
 

@@ -29,21 +29,21 @@ public:
 
     // The About command: loads and shows the window if it is not open,
     // otherwise brings the open window to the front without loading it again.
-    void ShowModeless();
-    bool IsLoaded() const { return hwnd() != nullptr; }
+    void showModeless();
+    bool isLoaded() const { return hwnd() != nullptr; }
     // Gives Enter and Esc to cmdOK, as the default and cancel button.
-    bool PreTranslateMessage(MSG& message);
+    bool preTranslateMessage(MSG& message);
 
     std::unique_ptr<PictureBox> picIcon;
     std::unique_ptr<LabelControl> Label1, Label2, Label3, Label4, lblDescription, lblDisclaimer;
     HWND cmdOK = nullptr;
 
 protected:
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void Load();
-    void BuildControls();
+    void buildControls();
 
     const std::wstring applicationTitle_;
     const Picture& iconPicture_;

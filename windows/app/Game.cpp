@@ -13,9 +13,9 @@ Game::Game(RandomGenerator& generator, HICON icon, BoardScale scale, Lifetime li
                                    GetModuleHandleW(nullptr), nullptr)),
       form_(generator,
             Form1::Commands{
-                .showAbout = [this] { ShowAbout(); },
+                .showAbout = [this] { showAbout(); },
                 .exit = [this] { lifetime_.exit(); },
-                .closed = [this] { WindowClosed(); },
+                .closed = [this] { windowClosed(); },
             },
             icon, scale) {}
 
@@ -24,22 +24,22 @@ Game::~Game() {
     DestroyWindow(hiddenOwner_);
 }
 
-void Game::ShowAbout() {
+void Game::showAbout() {
     if (!about_) {
-        about_ = std::make_unique<frmAbout>(Widen(AppInfo.Title), form_.Image1[9], hiddenOwner_,
-                                            [this] { WindowClosed(); });
+        about_ = std::make_unique<frmAbout>(widen(AppInfo.Title), form_.Image1[9], hiddenOwner_,
+                                            [this] { windowClosed(); });
     }
-    if (!about_->IsLoaded()) {
+    if (!about_->isLoaded()) {
         ++openWindows_;
     }
-    about_->ShowModeless();
+    about_->showModeless();
 }
 
-bool Game::PreTranslateMessage(MSG& message) {
-    return about_ && about_->PreTranslateMessage(message);
+bool Game::preTranslateMessage(MSG& message) {
+    return about_ && about_->preTranslateMessage(message);
 }
 
-void Game::WindowClosed() {
+void Game::windowClosed() {
     if (--openWindows_ == 0) {
         lifetime_.onLastWindowClosed();
     }

@@ -30,11 +30,11 @@ public:
     Form1& board() { return form_; }
     frmAbout* about() const { return about_.get(); }
     // Keyboard messages the About window takes as a dialog; true if taken.
-    bool PreTranslateMessage(MSG& message);
+    bool preTranslateMessage(MSG& message);
 
 private:
-    void ShowAbout();
-    void WindowClosed();
+    void showAbout();
+    void windowClosed();
 
     Lifetime lifetime_;
     int openWindows_ = 1;

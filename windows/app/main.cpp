@@ -7,7 +7,7 @@
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     // No manifest: the program asks for real pixels here and scales itself.
     SetProcessDPIAware();
-    zamut::win::SetFailureTitle(zamut::win::Widen(zamut::AppInfo.Title));
+    zamut::win::setFailureTitle(zamut::win::widen(zamut::AppInfo.Title));
     const HDC screen = GetDC(nullptr);
     const zamut::win::BoardScale scale{GetDeviceCaps(screen, LOGPIXELSY)};
     ReleaseDC(nullptr, screen);
@@ -20,7 +20,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     ShowWindow(game.board().hwnd(), show);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (game.PreTranslateMessage(message)) {
+        if (game.preTranslateMessage(message)) {
             continue;
         }
         TranslateMessage(&message);

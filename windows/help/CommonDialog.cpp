@@ -12,7 +12,7 @@ namespace {
 
 // One argument for CreateProcessW's command line, quoted so that spaces and
 // quotes in it stay one argument (the rules of CommandLineToArgvW).
-std::wstring Quoted(const std::wstring& argument) {
+std::wstring quoted(const std::wstring& argument) {
     std::wstring quoted = L"\"";
     std::size_t backslashes = 0;
     for (const wchar_t c : argument) {
@@ -34,14 +34,14 @@ std::atomic<bool> failureShown{false};
 
 } // namespace
 
-std::wstring EngineFailureText(std::wstring engine) {
+std::wstring engineFailureText(std::wstring engine) {
     for (wchar_t& c : engine) {
         c = c == L'/' ? L'\\' : c;
     }
     return L"ヘルプを表示できませんでした。\nヘルプ プログラムを起動できません:\n" + engine;
 }
 
-std::wstring CommonDialog::DefaultEngine() {
+std::wstring CommonDialog::defaultEngine() {
     wchar_t program[MAX_PATH] = {};
     const DWORD length = GetModuleFileNameW(nullptr, program, MAX_PATH);
     const std::wstring path(program, length);
@@ -50,7 +50,7 @@ std::wstring CommonDialog::DefaultEngine() {
 
 void CommonDialog::ShowHelp() {
     std::wstring commandLine =
-        Quoted(engine) + L" " + Quoted(HelpFile) + L" " + std::to_wstring(HelpCommand);
+        quoted(engine) + L" " + quoted(HelpFile) + L" " + std::to_wstring(HelpCommand);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
@@ -66,7 +66,7 @@ void CommonDialog::ShowHelp() {
     struct Message {
         std::wstring text, caption;
     };
-    auto* message = new Message{EngineFailureText(engine), title};
+    auto* message = new Message{engineFailureText(engine), title};
     const auto show = [](void* param) -> DWORD {
         const std::unique_ptr<Message> shown(static_cast<Message*>(param));
         MessageBoxW(nullptr, shown->text.c_str(), shown->caption.c_str(), MB_OK | MB_ICONWARNING);

@@ -23,13 +23,13 @@ public:
     void ShowHelp();
 
     // The engine program; by default zamut-help.exe in the program's folder.
-    std::wstring engine = DefaultEngine();
-    static std::wstring DefaultEngine();
+    std::wstring engine = defaultEngine();
+    static std::wstring defaultEngine();
     // The title of the failure message.
     std::wstring title;
 };
 
 // The message shown when the help engine cannot be started.
-std::wstring EngineFailureText(std::wstring engine);
+std::wstring engineFailureText(std::wstring engine);
 
 } // namespace zamut::win

@@ -26,7 +26,7 @@ constexpr int ContentsCommand = 3;
 
 // A line that starts no block of its own (heading, list item, blank line)
 // continues the one before it; Japanese joins without a space.
-std::wstring JoinWrappedLines(const std::wstring& markdown) {
+std::wstring joinWrappedLines(const std::wstring& markdown) {
     std::wstring joined;
     bool previousEndsBlock = true;
     for (std::size_t start = 0; start <= markdown.size();) {
@@ -48,11 +48,11 @@ std::wstring JoinWrappedLines(const std::wstring& markdown) {
 class HelpWindow final : public Window {
 public:
     HelpWindow(const helpfile::Content& content, std::size_t fileKey) {
-        RegisterClassOnce(ClassName, GetSysColorBrush(COLOR_WINDOW));
+        registerClassOnce(ClassName, GetSysColorBrush(COLOR_WINDOW));
         const HDC screen = GetDC(nullptr);
         const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
         ReleaseDC(nullptr, screen);
-        Create(ClassName, 0, WS_OVERLAPPEDWINDOW,
+        create(ClassName, 0, WS_OVERLAPPEDWINDOW,
                {CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT + MulDiv(560, dpi, 96),
                 CW_USEDEFAULT + MulDiv(480, dpi, 96)},
                nullptr, nullptr, Title);
@@ -62,16 +62,16 @@ public:
                                 WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY |
                                     ES_AUTOVSCROLL,
                                 0, 0, 0, 0, hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
-        Show(content);
+        show(content);
     }
 
 private:
     // The Markdown as it is, which reads well as text, with its paragraphs'
     // and list items' wrapped lines joined; headings in bold and larger, so
     // the structure shows. A failure's message as plain text.
-    void Show(const helpfile::Content& content) {
+    void show(const helpfile::Content& content) {
         const std::wstring text =
-            content.ok ? JoinWrappedLines(Widen(content.text)) : Widen(content.text);
+            content.ok ? joinWrappedLines(widen(content.text)) : widen(content.text);
         std::wstring shown = text;
         for (wchar_t& c : shown) {
             c = c == L'\n' ? L'\r' : c; // one character a line break, as the control counts
@@ -81,7 +81,7 @@ private:
         format.cbSize = sizeof format;
         format.dwMask = CFM_FACE | CFM_SIZE;
         format.yHeight = 10 * 20;
-        lstrcpynW(format.szFaceName, GameFontFace().c_str(), LF_FACESIZE);
+        lstrcpynW(format.szFaceName, gameFontFace().c_str(), LF_FACESIZE);
         SendMessageW(view_, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
         if (content.ok) {
             format.dwMask = CFM_BOLD | CFM_SIZE;
@@ -100,7 +100,7 @@ private:
         }
     }
 
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
         switch (message) {
         case WM_SIZE:
             MoveWindow(view_, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
@@ -110,7 +110,7 @@ private:
             PostQuitMessage(0);
             return 0;
         default:
-            return Window::HandleMessage(message, wParam, lParam);
+            return Window::handleMessage(message, wParam, lParam);
         }
     }
 
@@ -118,7 +118,7 @@ private:
 };
 
 // The open window of the file, in any help engine of this user's session.
-HWND FindWindowOf(std::size_t fileKey) {
+HWND findWindowOf(std::size_t fileKey) {
     HWND found = nullptr;
     while ((found = FindWindowExW(nullptr, found, ClassName, nullptr)) != nullptr) {
         if (reinterpret_cast<std::size_t>(GetPropW(found, FileProperty)) == fileKey) {
@@ -132,15 +132,15 @@ HWND FindWindowOf(std::size_t fileKey) {
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
     SetProcessDPIAware();
-    SetFailureTitle(Title);
+    setFailureTitle(Title);
     if (__argc < 2 || __argc > 3 || (__argc == 3 && std::wstring(__wargv[2]) != L"3")) {
         return 2;
     }
     static_assert(ContentsCommand == 3);
     wchar_t program[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, program, MAX_PATH);
-    const helpfile::Content content = helpfile::Open(
-        __wargv[1], helpfile::SearchDirs(std::filesystem::path(program).parent_path()));
+    const helpfile::Content content = helpfile::open(
+        __wargv[1], helpfile::searchDirs(std::filesystem::path(program).parent_path()));
     std::error_code error;
     const std::filesystem::path file = content.ok ? std::filesystem::canonical(content.path, error)
                                                   : std::filesystem::absolute(content.path, error);
@@ -155,7 +155,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
     const HANDLE claim = CreateMutexW(nullptr, TRUE, (L"Local\\zamut-help:" + key).c_str());
     if (GetLastError() == ERROR_ALREADY_EXISTS) {
         for (int tries = 0; tries < 50; ++tries) {
-            if (const HWND open = FindWindowOf(fileKey)) {
+            if (const HWND open = findWindowOf(fileKey)) {
                 SetForegroundWindow(open);
                 break;
             }

@@ -25,7 +25,8 @@ namespace zamut::win {
 namespace {
 
 constexpr wchar_t ClassName[] = L"Form1";
-constexpr COLORREF BoardGreen = RGB(0, 128, 0);
+constexpr COLORREF BoardGreen =
+    RGB(layout::BoardGreen.red, layout::BoardGreen.green, layout::BoardGreen.blue);
 // The help engine's command for a help file's contents topic.
 constexpr std::int16_t HelpContents = 3;
 constexpr DWORD Style =
@@ -35,7 +36,7 @@ constexpr std::array<const char* const*, 10> CardXpm{card0_xpm, card1_xpm, card2
                                                      card4_xpm, card5_xpm, card6_xpm, card7_xpm,
                                                      card8_xpm, card9_xpm};
 
-std::size_t SlotIndex(std::int32_t slot) {
+std::size_t slotIndex(std::int32_t slot) {
     if (slot < 1 || slot > 9) {
         throw std::out_of_range("board image slot outside 1..9");
     }
@@ -46,18 +47,20 @@ std::size_t SlotIndex(std::int32_t slot) {
 
 Form1::Form1(RandomGenerator& generator, Commands commands, HICON icon, BoardScale scale)
     : generator_(generator), commands_(std::move(commands)), scale_(scale),
-      regular_(CreateGameFont(MulDiv(12, scale.dpi, 72), false)),
-      bold_(CreateGameFont(MulDiv(12, scale.dpi, 72), true)),
-      captionFont_(CreateGameFont(MulDiv(1425, scale.dpi, 7200), true)) {
+      regular_(createGameFont(MulDiv(layout::LabelCentipoints, scale.dpi, 7200), false)),
+      bold_(createGameFont(MulDiv(layout::LabelCentipoints, scale.dpi, 7200), true)),
+      captionFont_(createGameFont(MulDiv(layout::CaptionCentipoints, scale.dpi, 7200), true)) {
     for (std::size_t k = 0; k < Image1.size(); ++k) {
-        Image1[k] = Picture(ParseXpm(CardXpm[k]));
+        Image1[k] = Picture(parseXpm(CardXpm[k]));
     }
-    RegisterClassOnce(ClassName, CreateSolidBrush(BoardGreen), icon);
+    registerClassOnce(ClassName, CreateSolidBrush(BoardGreen), icon);
     dlgCommonDialog.title = L"ザムト";
-    BuildMenus();
-    RECT outer{0, 0, scale_.Px(6795), scale_.Px(5370)};
+    buildMenus();
+    const int width = scale_.px(layout::ClientWidth);
+    const int height = scale_.px(layout::ClientHeight);
+    RECT outer{0, 0, width, height};
     AdjustWindowRectEx(&outer, Style, TRUE, 0);
-    Create(ClassName, 0, Style,
+    create(ClassName, 0, Style,
            {CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT + outer.right - outer.left,
             CW_USEDEFAULT + outer.bottom - outer.top},
            nullptr, nullptr, L"ザムト");
@@ -71,10 +74,10 @@ Form1::Form1(RandomGenerator& generator, Commands commands, HICON icon, BoardSca
     // Wine at high DPI): the client area gets exactly its designed size.
     RECT client;
     GetClientRect(hwnd(), &client);
-    SetWindowPos(hwnd(), nullptr, 0, 0, outer.right - outer.left + scale_.Px(6795) - client.right,
-                 outer.bottom - outer.top + scale_.Px(5370) - client.bottom,
+    SetWindowPos(hwnd(), nullptr, 0, 0, outer.right - outer.left + width - client.right,
+                 outer.bottom - outer.top + height - client.bottom,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    BuildBoard();
+    buildBoard();
 }
 
 Form1::~Form1() {
@@ -87,7 +90,7 @@ Form1::~Form1() {
     DeleteObject(captionFont_);
 }
 
-void Form1::BuildMenus() {
+void Form1::buildMenus() {
     game = CreatePopupMenu();
     AppendMenuW(game, MF_STRING, start, L"新規ゲーム");
     AppendMenuW(game, MF_STRING, end, L"終了");
@@ -96,48 +99,42 @@ void Form1::BuildMenus() {
     AppendMenuW(help, MF_STRING, version, L"バージョン");
 }
 
-void Form1::BuildBoard() {
-    const auto at = [this](int left, int top) { return POINT{scale_.Px(left), scale_.Px(top)}; };
-    const SIZE imageSize{scale_.Px(360), scale_.Px(510)};
-    const int factor = scale_.PictureFactor();
+void Form1::buildBoard() {
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
     const COLORREF faceText = GetSysColor(COLOR_BTNTEXT);
     const LabelLook regular{regular_, face, faceText};
     const LabelLook bold{bold_, face, faceText};
     const LabelLook centred{regular_, face, faceText, true};
+    const auto card = [this](HWND parent, ImageId id, const Picture& picture) {
+        return std::make_unique<ImageControl>(
+            parent, controlId(id), scale_.px(layout::cardAt(id)),
+            SIZE{scale_.px(layout::CardWidth), scale_.px(layout::CardHeight)}, picture,
+            scale_.pictureFactor());
+    };
 
     for (int n = 1; n <= 9; ++n) {
         const auto slot = static_cast<std::size_t>(n - 1);
-        const int left = 960 + 600 * (n - 1);
-        Image4x[slot] = std::make_unique<ImageControl>(hwnd(), ControlId(ComputerRowImage(n)),
-                                                       at(left, 720), imageSize, Image1[0], factor);
-        Image3x[slot] = std::make_unique<ImageControl>(
-            hwnd(), ControlId(PlayerRowImage(n)), at(left, 1440), imageSize, Image1[0], factor);
+        Image4x[slot] = card(hwnd(), computerRowImage(n), Image1[0]);
+        Image3x[slot] = card(hwnd(), playerRowImage(n), Image1[0]);
     }
-    Label7 = std::make_unique<LabelControl>(hwnd(), at(240, 840), L"COM", centred);
-    Label8 = std::make_unique<LabelControl>(hwnd(), at(120, 1560), L"あなた", centred);
-    Label1 = std::make_unique<LabelControl>(hwnd(), at(3105, 2520), L"",
+    Label7 = std::make_unique<LabelControl>(hwnd(), scale_.px(layout::Label7), L"COM", centred);
+    Label8 = std::make_unique<LabelControl>(hwnd(), scale_.px(layout::Label8), L"あなた", centred);
+    Label1 = std::make_unique<LabelControl>(hwnd(), scale_.px(layout::Label1), L"",
                                             LabelLook{captionFont_, BoardGreen, faceText, true});
 
-    const auto box = [&](int left, int top, int width, int height) {
-        return RECT{scale_.Px(left), scale_.Px(top), scale_.Px(left + width),
-                    scale_.Px(top + height)};
-    };
-    Picture1 = std::make_unique<PictureBox>(hwnd(), box(4560, 2160, 1815, 1215), face);
+    Picture1 = std::make_unique<PictureBox>(hwnd(), scale_.px(layout::Picture1), face);
     const HWND panel = Picture1->hwnd();
-    Label2 = std::make_unique<LabelControl>(panel, at(600, 120), L"得点",
+    Label2 = std::make_unique<LabelControl>(panel, scale_.px(layout::Label2), L"得点",
                                             LabelLook{bold_, face, faceText, true});
-    Label5 = std::make_unique<LabelControl>(panel, at(240, 480), L"あなた", regular);
-    Label6 = std::make_unique<LabelControl>(panel, at(1080, 480), L"COM", regular);
-    Label3 = std::make_unique<LabelControl>(panel, at(480, 840), L"0", bold);
-    Label4 = std::make_unique<LabelControl>(panel, at(1200, 840), L"0", bold);
+    Label5 = std::make_unique<LabelControl>(panel, scale_.px(layout::Label5), L"あなた", regular);
+    Label6 = std::make_unique<LabelControl>(panel, scale_.px(layout::Label6), L"COM", regular);
+    Label3 = std::make_unique<LabelControl>(panel, scale_.px(layout::Label3), L"0", bold);
+    Label4 = std::make_unique<LabelControl>(panel, scale_.px(layout::Label4), L"0", bold);
 
-    Picture2 = std::make_unique<PictureBox>(hwnd(), box(600, 3480, 5535, 855), BoardGreen);
+    Picture2 = std::make_unique<PictureBox>(hwnd(), scale_.px(layout::Picture2), BoardGreen);
     for (int v = 1; v <= 9; ++v) {
         const auto slot = static_cast<std::size_t>(v - 1);
-        Image2x[slot] = std::make_unique<ImageControl>(Picture2->hwnd(), ControlId(HandImage(v)),
-                                                       at(120 + 600 * (v - 1), 120), imageSize,
-                                                       Image1[slot + 1], factor);
+        Image2x[slot] = card(Picture2->hwnd(), handImage(v), Image1[slot + 1]);
         EnableWindow(Image2x[slot]->hwnd(), FALSE);
     }
     // The picture boxes lie above every label and image of the window.
@@ -146,8 +143,8 @@ void Form1::BuildBoard() {
     }
 }
 
-ImageControl& Form1::Image(ImageId id) const {
-    const std::size_t slot = SlotIndex(id.slot);
+ImageControl& Form1::image(ImageId id) const {
+    const std::size_t slot = slotIndex(id.slot);
     switch (id.row) {
     case ImageRow::Hand:
         return *Image2x[slot];
@@ -159,7 +156,7 @@ ImageControl& Form1::Image(ImageId id) const {
     throw std::out_of_range("unknown board image row");
 }
 
-LabelControl& Form1::Label(LabelId id) const {
+LabelControl& Form1::label(LabelId id) const {
     switch (id) {
     case LabelId::Label1:
         return *Label1;
@@ -171,77 +168,78 @@ LabelControl& Form1::Label(LabelId id) const {
     throw std::out_of_range("unknown board label");
 }
 
-void Form1::ShowCardPicture(ImageId image, CardPicture picture) {
-    Image(image).SetPicture(Image1.at(static_cast<std::size_t>(picture)));
+void Form1::ShowCardPicture(ImageId id, CardPicture shown) {
+    image(id).setPicture(Image1.at(static_cast<std::size_t>(shown)));
 }
 
 void Form1::SetCardEnabled(ImageId handImage, bool on) {
     if (handImage.row != ImageRow::Hand) {
         throw std::invalid_argument("only hand images take clicks");
     }
-    EnableWindow(Image(handImage).hwnd(), on ? TRUE : FALSE);
+    EnableWindow(image(handImage).hwnd(), on ? TRUE : FALSE);
 }
 
-void Form1::SetCaption(LabelId label, std::string_view text) {
-    Label(label).SetText(Widen(text));
-    if (label == LabelId::Label1) {
+void Form1::SetCaption(LabelId id, std::string_view text) {
+    label(id).setText(widen(text));
+    if (id == LabelId::Label1) {
         // A verdict longer than a round caption moves left of the score
         // panel, or wraps there, so that it can be read whole.
         RECT panel;
         GetWindowRect(Picture1->hwnd(), &panel);
         MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&panel), 1);
-        const CaptionBox box = PlaceRoundCaption(static_cast<int>(Label1->TextSize().cx),
-                                                 scale_.Px(3105), scale_.Px(2520), panel.left);
-        Label1->Place({box.left, box.top}, box.wraps ? box.width : 0);
+        const POINT origin = scale_.px(layout::Label1);
+        const CaptionBox box = placeRoundCaption(static_cast<int>(Label1->textSize().cx), origin.x,
+                                                 origin.y, panel.left);
+        Label1->place({box.left, box.top}, box.wraps ? box.width : 0);
     }
 }
 
-void Form1::NewGameCommand() {
+void Form1::newGameCommand() {
     NewGame(state, *this, generator_);
 }
 
-void Form1::PlayCardCommand(CardValue card) {
+void Form1::playCardCommand(CardValue card) {
     PlayCard(state, *this, card);
 }
 
-void Form1::ExitCommand() {
+void Form1::exitCommand() {
     commands_.exit();
 }
 
-void Form1::HelpCommand() {
+void Form1::helpCommand() {
     // The file and the command are given anew on every request.
     dlgCommonDialog.HelpFile = L"help.hlp";
     dlgCommonDialog.HelpCommand = HelpContents;
     dlgCommonDialog.ShowHelp();
 }
 
-void Form1::VersionCommand() {
+void Form1::versionCommand() {
     commands_.showAbout();
 }
 
-LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Form1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND: {
         const WORD id = LOWORD(wParam);
         if (lParam != 0) { // a control: the hand images are the only ones that click
-            const int card = id - ControlId(HandImage(0));
+            const int card = id - controlId(handImage(0));
             if (HIWORD(wParam) == BN_CLICKED && card >= 1 && card <= 9) {
-                PlayCardCommand(card);
+                playCardCommand(card);
             }
             return 0;
         }
         switch (id) {
         case start:
-            NewGameCommand();
+            newGameCommand();
             break;
         case end:
-            ExitCommand();
+            exitCommand();
             break;
         case zamut:
-            HelpCommand();
+            helpCommand();
             break;
         case version:
-            VersionCommand();
+            versionCommand();
             break;
         default:
             break;
@@ -254,7 +252,7 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     default:
-        return Window::HandleMessage(message, wParam, lParam);
+        return Window::handleMessage(message, wParam, lParam);
     }
 }
 

@@ -2,6 +2,7 @@
 // The board window of the Windows program.
 #pragma once
 
+#include "boardlayout/BoardLayout.h"
 #include "engine/BoardView.h"
 #include "engine/MatchState.h"
 #include "engine/Random.h"
@@ -23,8 +24,12 @@ namespace zamut::win {
 // (2 at 192 dpi, 1 up to 191), so they stay crisp.
 struct BoardScale {
     int dpi = 96;
-    int Px(int twips) const { return MulDiv(twips, dpi, 1440); }
-    int PictureFactor() const { return dpi >= 192 ? dpi / 96 : 1; }
+    int px(int twips) const { return MulDiv(twips, dpi, 1440); }
+    POINT px(layout::Point point) const { return {px(point.left), px(point.top)}; }
+    RECT px(layout::Box box) const {
+        return {px(box.left), px(box.top), px(box.left + box.width), px(box.top + box.height)};
+    }
+    int pictureFactor() const { return dpi >= 192 ? dpi / 96 : 1; }
 };
 
 // The board: shows the match through BoardView and runs the menu commands.
@@ -43,26 +48,26 @@ public:
     static constexpr WORD zamut = 103;
     static constexpr WORD version = 104;
     // Image2v, Image3n and Image4n have the control identifiers 2v, 3n and 4n.
-    static int ControlId(ImageId image) { return 10 * static_cast<int>(image.row) + image.slot; }
+    static int controlId(ImageId image) { return 10 * static_cast<int>(image.row) + image.slot; }
 
     Form1(RandomGenerator& generator, Commands commands, HICON icon, BoardScale scale);
     ~Form1() override;
 
     // Menu commands.
-    void NewGameCommand();
-    void ExitCommand();
-    void HelpCommand();
-    void VersionCommand();
+    void newGameCommand();
+    void exitCommand();
+    void helpCommand();
+    void versionCommand();
     // A click on the hand image of `card`.
-    void PlayCardCommand(CardValue card);
+    void playCardCommand(CardValue card);
 
     // BoardView
-    void ShowCardPicture(ImageId image, CardPicture picture) override;
+    void ShowCardPicture(ImageId id, CardPicture shown) override;
     void SetCardEnabled(ImageId handImage, bool on) override;
-    void SetCaption(LabelId label, std::string_view text) override;
+    void SetCaption(LabelId id, std::string_view text) override;
 
-    ImageControl& Image(ImageId id) const;
-    LabelControl& Label(LabelId id) const;
+    ImageControl& image(ImageId id) const;
+    LabelControl& label(LabelId id) const;
 
     MatchState state;
     // Serves the help command only.
@@ -80,11 +85,11 @@ public:
     std::unique_ptr<PictureBox> Picture1, Picture2;
 
 protected:
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void BuildMenus();
-    void BuildBoard();
+    void buildMenus();
+    void buildBoard();
 
     RandomGenerator& generator_;
     Commands commands_;

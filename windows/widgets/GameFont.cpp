@@ -7,7 +7,7 @@ namespace zamut::win {
 
 namespace {
 
-bool IsInstalled(const wchar_t* face) {
+bool isInstalled(const wchar_t* face) {
     LOGFONTW wanted{};
     wanted.lfCharSet = DEFAULT_CHARSET;
     lstrcpynW(wanted.lfFaceName, face, LF_FACESIZE);
@@ -26,10 +26,10 @@ bool IsInstalled(const wchar_t* face) {
 
 } // namespace
 
-std::wstring GameFontFace() {
+std::wstring gameFontFace() {
     static const std::wstring face = [] {
         for (const wchar_t* candidate : {L"ＭＳ Ｐゴシック", L"Meiryo UI", L"Yu Gothic UI"}) {
-            if (IsInstalled(candidate)) {
+            if (isInstalled(candidate)) {
                 return std::wstring(candidate);
             }
         }
@@ -40,10 +40,10 @@ std::wstring GameFontFace() {
     return face;
 }
 
-HFONT CreateGameFont(int pixelHeight, bool bold) {
+HFONT createGameFont(int pixelHeight, bool bold) {
     return CreateFontW(-pixelHeight, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                        SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       VARIABLE_PITCH | FF_SWISS, GameFontFace().c_str());
+                       VARIABLE_PITCH | FF_SWISS, gameFontFace().c_str());
 }
 
 } // namespace zamut::win

@@ -10,9 +10,9 @@ namespace zamut::win {
 
 // "ＭＳ Ｐゴシック" by that face name where it is installed (or substituted),
 // else the closest Japanese proportional interface font installed.
-std::wstring GameFontFace();
+std::wstring gameFontFace();
 
 // The font at a height in pixels; the caller owns it.
-HFONT CreateGameFont(int pixelHeight, bool bold);
+HFONT createGameFont(int pixelHeight, bool bold);
 
 } // namespace zamut::win

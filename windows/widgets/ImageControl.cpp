@@ -12,23 +12,23 @@ constexpr wchar_t ClassName[] = L"ZamutImage";
 ImageControl::ImageControl(HWND parent, int id, POINT topLeft, SIZE size, const Picture& picture,
                            int scale)
     : picture_(&picture), scale_(scale) {
-    RegisterClassOnce(ClassName, nullptr);
-    Create(ClassName, 0, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
+    registerClassOnce(ClassName, nullptr);
+    create(ClassName, 0, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
            {topLeft.x, topLeft.y, topLeft.x + size.cx, topLeft.y + size.cy}, parent,
            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
 }
 
-void ImageControl::SetPicture(const Picture& picture) {
+void ImageControl::setPicture(const Picture& picture) {
     picture_ = &picture;
     InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
-LRESULT ImageControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT ImageControl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_ERASEBKGND:
         return 1;
     case WM_PAINT:
-        return Paint([this](HDC dc) {
+        return paint([this](HDC dc) {
             // The transparent pixels show the parent's background, which the
             // parent paints into this image's own area first.
             POINT origin{0, 0};
@@ -37,7 +37,7 @@ LRESULT ImageControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
             SetViewportOrgEx(dc, -origin.x, -origin.y, &previous);
             SendMessageW(GetParent(hwnd()), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
             SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
-            picture_->Draw(dc, 0, 0, scale_);
+            picture_->draw(dc, 0, 0, scale_);
         });
     case WM_LBUTTONDOWN:
         pressed_ = true;
@@ -61,7 +61,7 @@ LRESULT ImageControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         pressed_ = false;
         return 0;
     default:
-        return Window::HandleMessage(message, wParam, lParam);
+        return Window::handleMessage(message, wParam, lParam);
     }
 }
 

@@ -16,11 +16,11 @@ class ImageControl final : public Window {
 public:
     ImageControl(HWND parent, int id, POINT topLeft, SIZE size, const Picture& picture, int scale);
 
-    void SetPicture(const Picture& picture); // shared, not copied
+    void setPicture(const Picture& picture); // shared, not copied
     const Picture* picture() const { return picture_; }
 
 protected:
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     const Picture* picture_;

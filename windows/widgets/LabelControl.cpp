@@ -13,13 +13,13 @@ constexpr wchar_t ClassName[] = L"ZamutLabel";
 
 LabelControl::LabelControl(HWND parent, POINT topLeft, std::wstring text, const LabelLook& look)
     : look_(look) {
-    RegisterClassOnce(ClassName, nullptr);
-    Create(ClassName, 0, WS_CHILD | WS_CLIPSIBLINGS, {topLeft.x, topLeft.y, topLeft.x, topLeft.y},
+    registerClassOnce(ClassName, nullptr);
+    create(ClassName, 0, WS_CHILD | WS_CLIPSIBLINGS, {topLeft.x, topLeft.y, topLeft.x, topLeft.y},
            parent, nullptr);
-    SetText(std::move(text));
+    setText(std::move(text));
 }
 
-SIZE LabelControl::TextSize(std::wstring_view run) const {
+SIZE LabelControl::textSize(std::wstring_view run) const {
     SIZE size{0, 0};
     const HDC dc = GetDC(hwnd());
     const HGDIOBJ old = SelectObject(dc, look_.font);
@@ -29,16 +29,16 @@ SIZE LabelControl::TextSize(std::wstring_view run) const {
     return size;
 }
 
-void LabelControl::SetText(std::wstring text) {
+void LabelControl::setText(std::wstring text) {
     text_ = std::move(text);
-    RECT place;
-    GetWindowRect(hwnd(), &place);
-    MapWindowPoints(nullptr, GetParent(hwnd()), reinterpret_cast<POINT*>(&place), 1);
-    Place({place.left, place.top});
+    RECT box;
+    GetWindowRect(hwnd(), &box);
+    MapWindowPoints(nullptr, GetParent(hwnd()), reinterpret_cast<POINT*>(&box), 1);
+    place({box.left, box.top});
 }
 
-void LabelControl::Place(POINT topLeft, int wrapWidth) {
-    SIZE size = TextSize();
+void LabelControl::place(POINT topLeft, int wrapWidth) {
+    SIZE size = textSize();
     lines_.assign(1, text_);
     if (wrapWidth > 0) {
         // wchar_t is UTF-16 on Windows, as the line-breaking rules count.
@@ -46,9 +46,9 @@ void LabelControl::Place(POINT topLeft, int wrapWidth) {
                                        text_.size());
         lines_.clear();
         for (const std::u16string_view line :
-             BreakLines(text, wrapWidth, [this](std::u16string_view run) {
+             breakLines(text, wrapWidth, [this](std::u16string_view run) {
                  return static_cast<int>(
-                     TextSize({reinterpret_cast<const wchar_t*>(run.data()), run.size()}).cx);
+                     textSize({reinterpret_cast<const wchar_t*>(run.data()), run.size()}).cx);
              })) {
             lines_.emplace_back(reinterpret_cast<const wchar_t*>(line.data()), line.size());
         }
@@ -60,12 +60,12 @@ void LabelControl::Place(POINT topLeft, int wrapWidth) {
     InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
-LRESULT LabelControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT LabelControl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_ERASEBKGND:
         return 1;
     case WM_PAINT:
-        return Paint([this](HDC dc) {
+        return paint([this](HDC dc) {
             RECT area;
             GetClientRect(hwnd(), &area);
             const HBRUSH background = CreateSolidBrush(look_.background);
@@ -86,7 +86,7 @@ LRESULT LabelControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
             SelectObject(dc, old);
         });
     default:
-        return Window::HandleMessage(message, wParam, lParam);
+        return Window::handleMessage(message, wParam, lParam);
     }
 }
 

@@ -24,17 +24,17 @@ public:
 
     // Resizes to the new text on one line, keeping the left and top edges. A
     // label without text is hidden: it would show nothing.
-    void SetText(std::wstring text);
+    void setText(std::wstring text);
     // Moves the label; with a wrap width its text breaks into lines no wider
     // than that where Japanese text may break, else it stays on one line.
-    void Place(POINT topLeft, int wrapWidth = 0);
+    void place(POINT topLeft, int wrapWidth = 0);
     const std::wstring& text() const { return text_; }
     // The size a run of the text needs in the label's font.
-    SIZE TextSize(std::wstring_view run) const;
-    SIZE TextSize() const { return TextSize(text_); }
+    SIZE textSize(std::wstring_view run) const;
+    SIZE textSize() const { return textSize(text_); }
 
 protected:
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     std::wstring text_;

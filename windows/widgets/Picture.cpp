@@ -12,7 +12,7 @@
 
 namespace zamut::win {
 
-PixelGrid ParseXpm(const char* const* xpm) {
+PixelGrid parseXpm(const char* const* xpm) {
     PixelGrid grid;
     int colours = 0;
     int charsPerPixel = 0;
@@ -83,7 +83,7 @@ Picture::~Picture() {
     }
 }
 
-void Picture::Draw(HDC dc, int x, int y, int scale) const {
+void Picture::draw(HDC dc, int x, int y, int scale) const {
     const HDC memory = CreateCompatibleDC(dc);
     const HGDIOBJ old = SelectObject(memory, bitmap_);
     // TransparentBlt enlarges by repeating pixels: whole factors stay crisp.

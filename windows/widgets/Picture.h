@@ -22,7 +22,7 @@ struct PixelGrid {
 
 // Reads the XPM subset the picture generator writes: one character a pixel,
 // colours "None" or #RRGGBB. Anything else throws std::invalid_argument.
-PixelGrid ParseXpm(const char* const* xpm);
+PixelGrid parseXpm(const char* const* xpm);
 
 // A picture as a bitmap of its own, drawn at a whole-number enlargement.
 class Picture {
@@ -39,7 +39,7 @@ public:
     int height() const { return height_; }
     // Draws the picture with its top-left at (x, y), each pixel a square of
     // `scale` device pixels, leaving transparent pixels untouched.
-    void Draw(HDC dc, int x, int y, int scale) const;
+    void draw(HDC dc, int x, int y, int scale) const;
 
 private:
     HBITMAP bitmap_ = nullptr;

@@ -11,8 +11,8 @@ constexpr wchar_t ClassName[] = L"ZamutPictureBox";
 
 PictureBox::PictureBox(HWND parent, const RECT& outer, COLORREF background)
     : background_(CreateSolidBrush(background)) {
-    RegisterClassOnce(ClassName, nullptr);
-    Create(ClassName, WS_EX_CLIENTEDGE, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, outer, parent,
+    registerClassOnce(ClassName, nullptr);
+    create(ClassName, WS_EX_CLIENTEDGE, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, outer, parent,
            nullptr);
 }
 
@@ -20,7 +20,7 @@ PictureBox::~PictureBox() {
     DeleteObject(background_);
 }
 
-LRESULT PictureBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT PictureBox::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_ERASEBKGND: {
         RECT area;
@@ -31,7 +31,7 @@ LRESULT PictureBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
         return SendMessageW(GetParent(hwnd()), message, wParam, lParam);
     default:
-        return Window::HandleMessage(message, wParam, lParam);
+        return Window::handleMessage(message, wParam, lParam);
     }
 }
 

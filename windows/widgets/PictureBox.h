@@ -14,7 +14,7 @@ public:
     ~PictureBox() override;
 
 protected:
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     HBRUSH background_;

@@ -10,14 +10,14 @@ namespace zamut::win {
 
 namespace {
 
-std::wstring& FailureTitle() {
+std::wstring& failureTitle() {
     static std::wstring title;
     return title;
 }
 
 } // namespace
 
-std::wstring Widen(std::string_view utf8) {
+std::wstring widen(std::string_view utf8) {
     if (utf8.empty()) {
         return {};
     }
@@ -32,19 +32,19 @@ std::wstring Widen(std::string_view utf8) {
     return wide;
 }
 
-void SetFailureTitle(std::wstring title) {
-    FailureTitle() = std::move(title);
+void setFailureTitle(std::wstring title) {
+    failureTitle() = std::move(title);
 }
 
-void ReportFatalErrorAndExit(std::string_view what) {
+void reportFatalErrorAndExit(std::string_view what) {
     std::wstring detail;
     try {
-        detail = Widen(what);
+        detail = widen(what);
     } catch (const std::exception&) {
         detail = L"unknown error";
     }
     const std::wstring text = L"予期しないエラーが発生したため、終了します。\n\n" + detail;
-    MessageBoxW(nullptr, text.c_str(), FailureTitle().c_str(), MB_OK | MB_ICONERROR);
+    MessageBoxW(nullptr, text.c_str(), failureTitle().c_str(), MB_OK | MB_ICONERROR);
     ExitProcess(1);
 }
 
@@ -55,7 +55,7 @@ Window::~Window() {
     }
 }
 
-void Window::RegisterClassOnce(const wchar_t* name, HBRUSH background, HICON icon) {
+void Window::registerClassOnce(const wchar_t* name, HBRUSH background, HICON icon) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSEXW existing{};
     existing.cbSize = sizeof existing;
@@ -64,7 +64,7 @@ void Window::RegisterClassOnce(const wchar_t* name, HBRUSH background, HICON ico
     }
     WNDCLASSEXW cls{};
     cls.cbSize = sizeof cls;
-    cls.lpfnWndProc = Procedure;
+    cls.lpfnWndProc = procedure;
     cls.hInstance = instance;
     cls.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     cls.hbrBackground = background;
@@ -75,7 +75,7 @@ void Window::RegisterClassOnce(const wchar_t* name, HBRUSH background, HICON ico
     }
 }
 
-void Window::Create(const wchar_t* className, DWORD exStyle, DWORD style, const RECT& outer,
+void Window::create(const wchar_t* className, DWORD exStyle, DWORD style, const RECT& outer,
                     HWND parent, HMENU menuOrId, const wchar_t* title) {
     CreateWindowExW(exStyle, className, title, style, outer.left, outer.top,
                     outer.right - outer.left, outer.bottom - outer.top, parent, menuOrId,
@@ -85,18 +85,18 @@ void Window::Create(const wchar_t* className, DWORD exStyle, DWORD style, const 
     }
 }
 
-LRESULT Window::Paint(const std::function<void(HDC)>& draw) {
+LRESULT Window::paint(const std::function<void(HDC)>& draw) {
     PAINTSTRUCT paint;
     draw(BeginPaint(hwnd_, &paint));
     EndPaint(hwnd_, &paint);
     return 0;
 }
 
-LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
-LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK Window::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     try {
         if (message == WM_NCCREATE) {
             auto* window =
@@ -108,16 +108,16 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
         if (window == nullptr) {
             return DefWindowProcW(hwnd, message, wParam, lParam);
         }
-        const LRESULT result = window->HandleMessage(message, wParam, lParam);
+        const LRESULT result = window->handleMessage(message, wParam, lParam);
         if (message == WM_NCDESTROY) {
             SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
             window->hwnd_ = nullptr;
         }
         return result;
     } catch (const std::exception& error) {
-        ReportFatalErrorAndExit(error.what());
+        reportFatalErrorAndExit(error.what());
     } catch (...) {
-        ReportFatalErrorAndExit("unknown error");
+        reportFatalErrorAndExit("unknown error");
     }
 }
 

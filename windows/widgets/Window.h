@@ -11,13 +11,13 @@
 namespace zamut::win {
 
 // UTF-8 text as the UTF-16 the system's wide functions take.
-std::wstring Widen(std::string_view utf8);
+std::wstring widen(std::string_view utf8);
 
 // The title of the standard error box that ends the program on a failure.
-void SetFailureTitle(std::wstring title);
+void setFailureTitle(std::wstring title);
 
 // The standard error box, then the process ends with status 1.
-[[noreturn]] void ReportFatalErrorAndExit(std::string_view what);
+[[noreturn]] void reportFatalErrorAndExit(std::string_view what);
 
 class Window {
 public:
@@ -33,18 +33,18 @@ protected:
     virtual ~Window();
 
     // Registers the class once per process; every class shares Procedure.
-    static void RegisterClassOnce(const wchar_t* name, HBRUSH background, HICON icon = nullptr);
-    void Create(const wchar_t* className, DWORD exStyle, DWORD style, const RECT& outer,
+    static void registerClassOnce(const wchar_t* name, HBRUSH background, HICON icon = nullptr);
+    void create(const wchar_t* className, DWORD exStyle, DWORD style, const RECT& outer,
                 HWND parent, HMENU menuOrId, const wchar_t* title = L"");
 
-    virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    virtual LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     // Answers WM_PAINT: draw gets the window's device context.
-    LRESULT Paint(const std::function<void(HDC)>& draw);
+    LRESULT paint(const std::function<void(HDC)>& draw);
 
 private:
     // No C++ exception may cross the system's frames between a window
     // procedure and the message loop: a failure ends the program here.
-    static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND hwnd_ = nullptr;
 };
