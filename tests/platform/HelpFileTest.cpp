@@ -32,6 +32,17 @@ protected:
     fs::path root_;
 };
 
+TEST(HelpFile, ShippedHelpFileLoadsAndUsesTheGamesTexts) {
+    const Content content = load(ZAMUT_HELP_SOURCE);
+    ASSERT_TRUE(content.ok) << content.text;
+    for (const char* text :
+         {"あなたの勝ちです", "あなたの負けです", "引き分けです",
+          "あなたはすごいです！！アカギと呼ばせてください", "ゲーム", "新規ゲーム", "終了",
+          "ヘルプ", "ザムトについて", "バージョン", "１回戦"}) {
+        EXPECT_NE(content.text.find(text), std::string::npos) << text;
+    }
+}
+
 // Only a regular file counts: a folder, a pipe (which would block the
 // reader) or a broken link of that name does not end the search.
 TEST_F(HelpFileRules, FindTakesTheFirstRegularFileFollowingLinks) {
@@ -53,17 +64,17 @@ TEST_F(HelpFileRules, FindTakesTheFirstRegularFileFollowingLinks) {
     EXPECT_NE(content.text.find("が見つかりません"), std::string::npos) << content.text;
 }
 
+// The current folder, the engine's own, then the data folder beside it.
 TEST_F(HelpFileRules, SearchesEachFolderOnceInOrder) {
     const fs::path here = fs::current_path();
+    const fs::path bin = root_ / "bin";
+    EXPECT_EQ(searchDirs(bin),
+              (std::vector{here, bin, (bin / ZAMUT_HELP_DATA_DIR).lexically_normal()}));
     const std::vector<fs::path> dirs = searchDirs(here);
     ASSERT_EQ(dirs.size(), 2u) << "the current folder is the engine's";
-    EXPECT_EQ(dirs[0], here);
-    EXPECT_EQ(dirs[1], (here / ZAMUT_HELP_DATA_DIR).lexically_normal());
-
-    const std::string text = open("missing.hlp", dirs).text;
-    EXPECT_EQ(text,
+    EXPECT_EQ(open("missing.hlp", dirs).text,
               "ヘルプ ファイル「missing.hlp」が見つかりません。\n\n次の場所を探しました:\n  " +
-                  dirs[0].string() + "\n  " + dirs[1].string());
+                  here.string() + "\n  " + dirs[1].string());
 }
 
 TEST_F(HelpFileRules, LoadsUtf8TextWithinTheCapsAndRefusesTheRest) {
@@ -86,6 +97,7 @@ TEST_F(HelpFileRules, LoadsUtf8TextWithinTheCapsAndRefusesTheRest) {
         {"# \xFF\xFE 見出し\n", "UTF-8"},
         {"# \xE8\xA6", "UTF-8"},             // cut short
         {"\xC0\xAF", "UTF-8"},               // overlong '/'
+        {"\xE0\x80\xAF", "UTF-8"},           // overlong '/' in three bytes
         {"\xED\xA0\x80", "UTF-8"},           // surrogate
         {"\xF4\x90\x80\x80", "UTF-8"},       // past U+10FFFF
         {"\x7F\x45LF\x02\x01\x01", "UTF-8"}, // a program
@@ -95,11 +107,10 @@ TEST_F(HelpFileRules, LoadsUtf8TextWithinTheCapsAndRefusesTheRest) {
         const fs::path path = put("help.hlp", bytes);
         const Content content = load(path);
         const std::string shown = bytes.substr(0, 12);
+        EXPECT_EQ(content.ok, reason == nullptr) << shown << ": " << content.text;
         if (reason == nullptr) {
-            EXPECT_TRUE(content.ok) << shown << ": " << content.text;
             EXPECT_EQ(content.text, bytes.starts_with("\xEF\xBB\xBF") ? bytes.substr(3) : bytes);
         } else {
-            EXPECT_FALSE(content.ok) << shown;
             EXPECT_TRUE(content.text.starts_with("ヘルプ ファイル「" + path.string() +
                                                  "」を表示できません。"))
                 << content.text;
