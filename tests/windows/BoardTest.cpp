@@ -16,6 +16,8 @@ namespace {
 
 constexpr COLORREF Green = RGB(0, 128, 0);
 constexpr COLORREF DarkGold = RGB(198, 132, 0);
+// No help engine stands beside the tests.
+constexpr wchar_t NoEngine[] = L"Z:/nowhere/zamut-help.exe";
 
 // A window's outer rectangle in its parent's client coordinates.
 std::string placeInParent(HWND window) {
@@ -48,6 +50,11 @@ struct Board : ::testing::Test {
     static void click(HWND window) { mouse(window, {12, 17}, {12, 17}); }
     void menu(WORD item) { SendMessageW(form.hwnd(), WM_COMMAND, MAKEWPARAM(item, 0), 0); }
     HWND hand(int card) const { return form.image(handImage(card)).hwnd(); }
+    HWND picture(int n) const { return GetDlgItem(form.hwnd(), Form1::pictureId(n)); }
+    // Labels 2 to 6 stand in the score panel, Picture1.
+    HWND label(int n) const {
+        return GetDlgItem(n >= 2 && n <= 6 ? picture(1) : form.hwnd(), Form1::labelId(n));
+    }
 
     zamut::testing::ScriptedGenerator generator;
     std::vector<std::string> commands;
@@ -56,10 +63,11 @@ struct Board : ::testing::Test {
                 .exit = [this] { commands.push_back("exit"); },
                 .closed = [] {}},
                nullptr,
-               BoardScale{}};
+               BoardScale{},
+               NoEngine};
 };
 
-TEST_F(Board, ControlsStandWhereTheBoardWasDesigned) {
+TEST_F(Board, EveryControlStandsInPlace) {
     EXPECT_EQ(clientArea(form.hwnd(), form.hwnd()), "0,0 453x358");
     for (int n = 1; n <= 9; ++n) {
         const std::string left = std::to_string(64 + 40 * (n - 1));
@@ -71,20 +79,25 @@ TEST_F(Board, ControlsStandWhereTheBoardWasDesigned) {
     // The picture boxes: client areas inside a 2-pixel edge. Labels keep their
     // top-left corner and take the size of their text in the game font (Monapo
     // standing in for "ＭＳ Ｐゴシック" under Wine).
-    EXPECT_EQ(clientArea(form.Picture1->hwnd(), form.Picture1->hwnd()), "0,0 117x77");
-    EXPECT_EQ(clientArea(form.Picture2->hwnd(), form.Picture2->hwnd()), "0,0 365x53");
+    EXPECT_EQ(clientArea(picture(1), picture(1)), "0,0 117x77");
+    EXPECT_EQ(clientArea(picture(2), picture(2)), "0,0 365x53");
     const std::vector<std::pair<HWND, std::string>> places{
-        {form.Picture1->hwnd(), "304,144 121x81"}, {form.Picture2->hwnd(), "40,232 369x57"},
-        {form.Label7->hwnd(), "16,56 34x16"},      {form.Label8->hwnd(), "8,104 44x16"},
-        {form.Label2->hwnd(), "40,8 34x16"},       {form.Label5->hwnd(), "16,32 44x16"},
-        {form.Label6->hwnd(), "72,32 34x16"},      {form.Label3->hwnd(), "32,56 9x16"},
-        {form.Label4->hwnd(), "80,56 9x16"},
+        {picture(1), "304,144 121x81"},
+        {picture(2), "40,232 369x57"},
+        {label(7), "16,56 34x16"},
+        {label(8), "8,104 44x16"},
+        {label(2), "40,8 34x16"},
+        {label(5), "16,32 44x16"},
+        {label(6), "72,32 34x16"},
+        {form.label(LabelId::Label3).hwnd(), "32,56 9x16"},
+        {form.label(LabelId::Label4).hwnd(), "80,56 9x16"},
     };
     for (const auto& [window, place] : places)
         EXPECT_EQ(placeInParent(window), place);
-    EXPECT_FALSE(IsWindowVisible(form.Label1->hwnd())); // empty before the first game
-    form.SetCaption(LabelId::Label4, "10");             // two digits widen it to the right
-    EXPECT_EQ(placeInParent(form.Label4->hwnd()), "80,56 18x16");
+    EXPECT_FALSE(
+        IsWindowVisible(form.label(LabelId::Label1).hwnd())); // empty before the first game
+    form.SetCaption(LabelId::Label4, "10");                   // two digits widen it to the right
+    EXPECT_EQ(placeInParent(form.label(LabelId::Label4).hwnd()), "80,56 18x16");
     // The round caption at its place; longer verdicts keep 8 pixels from the
     // score panel (left at 304), the longest wrapped between two such gaps.
     const std::vector<std::pair<const char*, std::string>> captions{
@@ -94,8 +107,8 @@ TEST_F(Board, ControlsStandWhereTheBoardWasDesigned) {
     };
     for (const auto& [caption, place] : captions) {
         form.SetCaption(LabelId::Label1, caption);
-        EXPECT_TRUE(IsWindowVisible(form.Label1->hwnd()));
-        EXPECT_EQ(placeInParent(form.Label1->hwnd()), place) << caption;
+        EXPECT_TRUE(IsWindowVisible(form.label(LabelId::Label1).hwnd()));
+        EXPECT_EQ(placeInParent(form.label(LabelId::Label1).hwnd()), place) << caption;
     }
 }
 
@@ -119,49 +132,48 @@ TEST_F(Board, PicturesShowTheGreenThroughTheirCornersAndLookTheSameDisabled) {
 
 TEST_F(Board, AWholeMatchThroughClicksOnEnabledCardsAndTheMenu) {
     click(hand(3)); // before the first new game: disabled, nothing happens
-    EXPECT_EQ(form.state.CurrentRound, 0);
+    EXPECT_EQ(form.state().CurrentRound, 0);
     menu(Form1::start);
-    EXPECT_EQ(form.Label1->text(), L"１回戦");
+    EXPECT_EQ(form.label(LabelId::Label1).text(), L"１回戦");
     mouse(hand(4), {12, 17}, {52, 17}); // pressed on card 4, released on card 5: no click
-    EXPECT_EQ(form.state.CurrentRound, 1);
+    EXPECT_EQ(form.state().CurrentRound, 1);
     // The computer plays its order; the player answers each card with the
     // next higher one (9 with 1), winning eight rounds.
     click(hand(4));
-    EXPECT_EQ(form.state.CurrentRound, 2);
-    EXPECT_EQ(form.state.PlayerCard[1], 4);
+    EXPECT_EQ(form.state().CurrentRound, 2);
+    EXPECT_EQ(form.state().PlayerCard[1], 4);
     EXPECT_FALSE(IsWindowEnabled(hand(4)));
-    EXPECT_EQ(form.image(handImage(4)).picture(), &form.Image1[0]);
-    EXPECT_EQ(form.image(playerRowImage(1)).picture(), &form.Image1[4]);
-    EXPECT_EQ(form.image(computerRowImage(1)).picture(), &form.Image1[3]);
+    EXPECT_EQ(form.image(handImage(4)).picture(), &form.picture(0));
+    EXPECT_EQ(form.image(playerRowImage(1)).picture(), &form.picture(4));
+    EXPECT_EQ(form.image(computerRowImage(1)).picture(), &form.picture(3));
     click(hand(4)); // played: disabled again
-    EXPECT_EQ(form.state.CurrentRound, 2);
+    EXPECT_EQ(form.state().CurrentRound, 2);
     for (const int card : {2, 5, 6, 1, 3, 7, 9, 8})
         click(hand(card));
-    EXPECT_EQ(form.Label1->text(), L"あなたの勝ちです");
-    EXPECT_EQ(form.Label3->text(), L"80");
-    EXPECT_EQ(form.Label4->text(), L"10");
+    EXPECT_EQ(form.label(LabelId::Label1).text(), L"あなたの勝ちです");
+    EXPECT_EQ(form.label(LabelId::Label3).text(), L"80");
+    EXPECT_EQ(form.label(LabelId::Label4).text(), L"10");
     menu(Form1::version);
     menu(Form1::end);
     EXPECT_EQ(commands, (std::vector<std::string>{"about", "exit"}));
     // The verdict stays through every menu action but start.
-    EXPECT_EQ(form.Label1->text(), L"あなたの勝ちです");
+    EXPECT_EQ(form.label(LabelId::Label1).text(), L"あなたの勝ちです");
     menu(Form1::start);
-    EXPECT_EQ(form.Label1->text(), L"１回戦");
-    EXPECT_EQ(form.Label3->text(), L"0");
+    EXPECT_EQ(form.label(LabelId::Label1).text(), L"１回戦");
+    EXPECT_EQ(form.label(LabelId::Label3).text(), L"0");
 }
 
 // Help with no engine beside the program: one message, which blocks nothing.
 TEST_F(Board, HelpWithoutItsEngineSaysSoWhileTheBoardPlaysOn) {
-    form.dlgCommonDialog.engine = L"Z:/nowhere/zamut-help.exe";
     menu(Form1::zamut);
     const HWND box = waitForWindow(L"#32770", GetCurrentProcessId());
     ASSERT_NE(box, nullptr);
     menu(Form1::zamut); // no second message while one shows
     EXPECT_FALSE(waitFor([] { return windowsOf(L"#32770", GetCurrentProcessId()).size() > 1; }));
     menu(Form1::start); // the board still answers
-    EXPECT_EQ(form.Label1->text(), L"１回戦");
+    EXPECT_EQ(form.label(LabelId::Label1).text(), L"１回戦");
     EXPECT_EQ(windowText(box), L"ザムト");
-    EXPECT_EQ(windowText(GetDlgItem(box, 0xFFFF)), engineFailureText(form.dlgCommonDialog.engine));
+    EXPECT_EQ(windowText(GetDlgItem(box, 0xFFFF)), engineFailureText(NoEngine));
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(waitFor([&] { return !IsWindow(box); }));
 }

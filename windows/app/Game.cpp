@@ -26,7 +26,7 @@ Game::~Game() {
 
 void Game::showAbout() {
     if (!about_) {
-        about_ = std::make_unique<frmAbout>(widen(AppInfo.Title), form_.Image1[9], hiddenOwner_,
+        about_ = std::make_unique<frmAbout>(widen(AppInfo.Title), form_.picture(9), hiddenOwner_,
                                             [this] { windowClosed(); });
     }
     if (!about_->isLoaded()) {

@@ -45,7 +45,8 @@ std::size_t slotIndex(std::int32_t slot) {
 
 } // namespace
 
-Form1::Form1(RandomGenerator& generator, Commands commands, HICON icon, BoardScale scale)
+Form1::Form1(RandomGenerator& generator, Commands commands, HICON icon, BoardScale scale,
+             std::wstring helpEngine)
     : generator_(generator), commands_(std::move(commands)), scale_(scale),
       regular_(createGameFont(MulDiv(layout::LabelCentipoints, scale.dpi, 7200), false)),
       bold_(createGameFont(MulDiv(layout::LabelCentipoints, scale.dpi, 7200), true)),
@@ -54,6 +55,7 @@ Form1::Form1(RandomGenerator& generator, Commands commands, HICON icon, BoardSca
         Image1[k] = Picture(parseXpm(CardXpm[k]));
     }
     registerClassOnce(ClassName, CreateSolidBrush(BoardGreen), icon);
+    dlgCommonDialog.engine = std::move(helpEngine);
     dlgCommonDialog.title = L"ザムト";
     buildMenus();
     const int width = scale_.px(layout::ClientWidth);
@@ -117,21 +119,26 @@ void Form1::buildBoard() {
         Image4x[slot] = card(hwnd(), computerRowImage(n), Image1[0]);
         Image3x[slot] = card(hwnd(), playerRowImage(n), Image1[0]);
     }
-    Label7 = std::make_unique<LabelControl>(hwnd(), scale_.px(layout::Label7), L"COM", centred);
-    Label8 = std::make_unique<LabelControl>(hwnd(), scale_.px(layout::Label8), L"あなた", centred);
-    Label1 = std::make_unique<LabelControl>(hwnd(), scale_.px(layout::Label1), L"",
-                                            LabelLook{captionFont_, BoardGreen, faceText, true});
+    const auto addLabel = [this](HWND parent, int n, layout::Point at, const wchar_t* text,
+                                 const LabelLook& look) {
+        return std::make_unique<LabelControl>(parent, scale_.px(at), text, look, labelId(n));
+    };
+    Label7 = addLabel(hwnd(), 7, layout::Label7, L"COM", centred);
+    Label8 = addLabel(hwnd(), 8, layout::Label8, L"あなた", centred);
+    Label1 = addLabel(hwnd(), 1, layout::Label1, L"",
+                      LabelLook{captionFont_, BoardGreen, faceText, true});
 
-    Picture1 = std::make_unique<PictureBox>(hwnd(), scale_.px(layout::Picture1), face);
+    Picture1 =
+        std::make_unique<PictureBox>(hwnd(), scale_.px(layout::Picture1), face, pictureId(1));
     const HWND panel = Picture1->hwnd();
-    Label2 = std::make_unique<LabelControl>(panel, scale_.px(layout::Label2), L"得点",
-                                            LabelLook{bold_, face, faceText, true});
-    Label5 = std::make_unique<LabelControl>(panel, scale_.px(layout::Label5), L"あなた", regular);
-    Label6 = std::make_unique<LabelControl>(panel, scale_.px(layout::Label6), L"COM", regular);
-    Label3 = std::make_unique<LabelControl>(panel, scale_.px(layout::Label3), L"0", bold);
-    Label4 = std::make_unique<LabelControl>(panel, scale_.px(layout::Label4), L"0", bold);
+    Label2 = addLabel(panel, 2, layout::Label2, L"得点", LabelLook{bold_, face, faceText, true});
+    Label5 = addLabel(panel, 5, layout::Label5, L"あなた", regular);
+    Label6 = addLabel(panel, 6, layout::Label6, L"COM", regular);
+    Label3 = addLabel(panel, 3, layout::Label3, L"0", bold);
+    Label4 = addLabel(panel, 4, layout::Label4, L"0", bold);
 
-    Picture2 = std::make_unique<PictureBox>(hwnd(), scale_.px(layout::Picture2), BoardGreen);
+    Picture2 =
+        std::make_unique<PictureBox>(hwnd(), scale_.px(layout::Picture2), BoardGreen, pictureId(2));
     for (int v = 1; v <= 9; ++v) {
         const auto slot = static_cast<std::size_t>(v - 1);
         Image2x[slot] = card(Picture2->hwnd(), handImage(v), Image1[slot + 1]);
@@ -195,11 +202,11 @@ void Form1::SetCaption(LabelId id, std::string_view text) {
 }
 
 void Form1::newGameCommand() {
-    NewGame(state, *this, generator_);
+    NewGame(state_, *this, generator_);
 }
 
 void Form1::playCardCommand(CardValue card) {
-    PlayCard(state, *this, card);
+    PlayCard(state_, *this, card);
 }
 
 void Form1::exitCommand() {

@@ -47,10 +47,15 @@ public:
     static constexpr WORD end = 102;
     static constexpr WORD zamut = 103;
     static constexpr WORD version = 104;
-    // Image2v, Image3n and Image4n have the control identifiers 2v, 3n and 4n.
+    // Control identifiers, the names a control goes by: Image2v, Image3n and
+    // Image4n have 2v, 3n and 4n, Label n has n and Picture n has 10 + n.
     static int controlId(ImageId image) { return 10 * static_cast<int>(image.row) + image.slot; }
+    static constexpr int labelId(int n) { return n; }
+    static constexpr int pictureId(int n) { return 10 + n; }
 
-    Form1(RandomGenerator& generator, Commands commands, HICON icon, BoardScale scale);
+    // The help command starts `helpEngine` (by default the one beside the program).
+    Form1(RandomGenerator& generator, Commands commands, HICON icon, BoardScale scale,
+          std::wstring helpEngine = CommonDialog::defaultEngine());
     ~Form1() override;
 
     // Menu commands.
@@ -66,23 +71,12 @@ public:
     void SetCardEnabled(ImageId handImage, bool on) override;
     void SetCaption(LabelId id, std::string_view text) override;
 
+    // What the wiring and the tests may look at; only the commands change it.
+    const MatchState& state() const { return state_; }
     ImageControl& image(ImageId id) const;
     LabelControl& label(LabelId id) const;
-
-    MatchState state;
-    // Serves the help command only.
-    CommonDialog dlgCommonDialog;
-    // The ten card pictures, shared by every image that shows one.
-    std::array<Picture, 10> Image1;
-
-    HMENU game = nullptr;
-    HMENU help = nullptr;
-
-    std::array<std::unique_ptr<ImageControl>, 9> Image2x; // the hand, card v at v - 1
-    std::array<std::unique_ptr<ImageControl>, 9> Image3x; // the player's row, round n at n - 1
-    std::array<std::unique_ptr<ImageControl>, 9> Image4x; // the computer's row
-    std::unique_ptr<LabelControl> Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8;
-    std::unique_ptr<PictureBox> Picture1, Picture2;
+    // One of the ten card pictures of Image1.
+    const Picture& picture(CardPicture k) const { return Image1.at(static_cast<std::size_t>(k)); }
 
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -97,6 +91,20 @@ private:
     HFONT regular_;
     HFONT bold_;
     HFONT captionFont_;
+    MatchState state_;
+    // Serves the help command only.
+    CommonDialog dlgCommonDialog;
+    // The ten card pictures, shared by every image that shows one.
+    std::array<Picture, 10> Image1;
+
+    HMENU game = nullptr;
+    HMENU help = nullptr;
+
+    std::array<std::unique_ptr<ImageControl>, 9> Image2x; // the hand, card v at v - 1
+    std::array<std::unique_ptr<ImageControl>, 9> Image3x; // the player's row, round n at n - 1
+    std::array<std::unique_ptr<ImageControl>, 9> Image4x; // the computer's row
+    std::unique_ptr<LabelControl> Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8;
+    std::unique_ptr<PictureBox> Picture1, Picture2;
 };
 
 } // namespace zamut::win

@@ -11,11 +11,12 @@ namespace {
 constexpr wchar_t ClassName[] = L"ZamutLabel";
 }
 
-LabelControl::LabelControl(HWND parent, POINT topLeft, std::wstring text, const LabelLook& look)
+LabelControl::LabelControl(HWND parent, POINT topLeft, std::wstring text, const LabelLook& look,
+                           int id)
     : look_(look) {
     registerClassOnce(ClassName, nullptr);
     create(ClassName, 0, WS_CHILD | WS_CLIPSIBLINGS, {topLeft.x, topLeft.y, topLeft.x, topLeft.y},
-           parent, nullptr);
+           parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
     setText(std::move(text));
 }
 

@@ -20,7 +20,8 @@ struct LabelLook {
 
 class LabelControl final : public Window {
 public:
-    LabelControl(HWND parent, POINT topLeft, std::wstring text, const LabelLook& look);
+    // `id` is the control identifier it goes by in its parent.
+    LabelControl(HWND parent, POINT topLeft, std::wstring text, const LabelLook& look, int id = 0);
 
     // Resizes to the new text on one line, keeping the left and top edges. A
     // label without text is hidden: it would show nothing.

@@ -9,11 +9,11 @@ namespace {
 constexpr wchar_t ClassName[] = L"ZamutPictureBox";
 }
 
-PictureBox::PictureBox(HWND parent, const RECT& outer, COLORREF background)
+PictureBox::PictureBox(HWND parent, const RECT& outer, COLORREF background, int id)
     : background_(CreateSolidBrush(background)) {
     registerClassOnce(ClassName, nullptr);
     create(ClassName, WS_EX_CLIENTEDGE, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, outer, parent,
-           nullptr);
+           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
 }
 
 PictureBox::~PictureBox() {

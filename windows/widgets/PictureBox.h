@@ -10,7 +10,7 @@ namespace zamut::win {
 // positions of its children. Clicks of its images go on to its parent.
 class PictureBox final : public Window {
 public:
-    PictureBox(HWND parent, const RECT& outer, COLORREF background);
+    PictureBox(HWND parent, const RECT& outer, COLORREF background, int id = 0);
     ~PictureBox() override;
 
 protected:
