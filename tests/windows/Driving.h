@@ -12,9 +12,10 @@
 
 namespace zamut::win::testing {
 
-// Polls the condition for up to five seconds; true once it holds.
-inline bool waitFor(const std::function<bool()>& condition) {
-    const ULONGLONG end = GetTickCount64() + 5000;
+// Polls the condition until it holds (true) or the time is up: twenty
+// seconds by default, as Wine under load may take long to start a program.
+inline bool waitFor(const std::function<bool()>& condition, ULONGLONG ms = 20000) {
+    const ULONGLONG end = GetTickCount64() + ms;
     while (!condition() && GetTickCount64() < end)
         Sleep(25);
     return condition();
@@ -52,12 +53,10 @@ struct Process {
     PROCESS_INFORMATION info{};
 };
 
-// The shown windows of a class among a parent's children (none: the
-// top-level windows), of one process (0: of any).
-inline std::vector<HWND> windowsOf(const wchar_t* className, DWORD processId = 0,
-                                   HWND parent = nullptr) {
+// The shown top-level windows of a class, of one process (0: of any).
+inline std::vector<HWND> windowsOf(const wchar_t* className, DWORD processId = 0) {
     std::vector<HWND> found;
-    for (HWND w = nullptr; (w = FindWindowExW(parent, w, className, nullptr)) != nullptr;) {
+    for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, className, nullptr)) != nullptr;) {
         DWORD owner = 0;
         GetWindowThreadProcessId(w, &owner);
         if (IsWindowVisible(w) && (processId == 0 || owner == processId))

@@ -82,9 +82,8 @@ TEST(HighDpi, At192TheBoardDoublesAndItsPicturesStayCrisp) {
     const ScreenDpi dpi(192);
     const Program program;
     EXPECT_EQ(clientArea(program.board, program.board), "0,0 906x716");
-    HWND card = nullptr; // hand card 5, in the hand panel
-    for (const HWND panel : windowsOf(L"ZamutPictureBox", 0, program.board))
-        card = card != nullptr ? card : GetDlgItem(panel, 25);
+    const HWND card =
+        GetDlgItem(GetDlgItem(program.board, Form1::pictureId(2)), Form1::controlId(handImage(5)));
     ASSERT_EQ(clientArea(card, card), "0,0 48x68");
     // Once painted: the band's first pixel, doubled, beside the transparent
     // corner.
