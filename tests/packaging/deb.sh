@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # deb.sh CHANGES APP_ID: checks the Debian package that dpkg-buildpackage
 # listed in CHANGES: lintian finds nothing to warn about, the version is the
 # game's, the package depends on what the game loads at run time, its files

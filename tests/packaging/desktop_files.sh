@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # desktop_files.sh PREFIX APP_ID BINDIR DATADIR: the tree installed under
 # PREFIX has the programs in BINDIR, the help file in DATADIR (both relative
 # to PREFIX), a valid desktop entry and metainfo, the icons and the manual
