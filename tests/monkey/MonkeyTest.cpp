@@ -134,10 +134,10 @@ protected:
     void check() const {
         ASSERT_EQ(form.state(), shadow);
         for (const LabelId id : {LabelId::Label1, LabelId::Label3, LabelId::Label4})
-            ASSERT_EQ(label(id)->text().toStdString(), snapshot.captions[std::size_t(id)]);
+            ASSERT_EQ(form.label(id)->text().toStdString(), snapshot.captions[std::size_t(id)]);
         for (const LabelId total : {LabelId::Label3, LabelId::Label4}) // two digits fit too
-            ASSERT_EQ(label(total)->size(), label(total)->sizeHint());
-        ASSERT_EQ(label(LabelId::Label1)->isVisible(), !snapshot.captions[1].empty());
+            ASSERT_EQ(form.label(total)->size(), form.label(total)->sizeHint());
+        ASSERT_EQ(form.label(LabelId::Label1)->isVisible(), !snapshot.captions[1].empty());
         for (const ImageRow row : {ImageRow::Hand, ImageRow::Player, ImageRow::Computer}) {
             for (int n = 1; n <= RoundCount; ++n) {
                 const std::size_t key = SnapshotBoard::key({row, n});

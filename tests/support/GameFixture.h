@@ -33,7 +33,6 @@ protected:
     static void click(QWidget* widget, Qt::MouseButton button = Qt::LeftButton) {
         QTest::mouseClick(widget, button, {}, widget->rect().center());
     }
-    void clickCard(int card) { click(form.image(handImage(card))); }
 
     // Starts a match from the menu in which the computer plays `order`.
     void newMatch(const std::array<int, 9>& order) {
@@ -44,7 +43,6 @@ protected:
         return form.image(id)->picture().cacheKey() ==
                form.picture(static_cast<CardPicture>(picture)).cacheKey();
     }
-    QLabel* label(LabelId id) const { return form.label(id); }
     template <typename Control = QWidget> Control* named(const char* name) const {
         return form.findChild<Control*>(QLatin1String(name));
     }

@@ -33,7 +33,7 @@ TEST_F(Board, DisabledCardsLookLikeEnabledOnesWithTheGreenInTheirCorners) {
 // The longest verdict, in the real font, wraps clear of the score panel on
 // two lines at most; where captions go is textlayout's test.
 TEST_F(Board, TheLongestVerdictFitsLeftOfTheScorePanel) {
-    QLabel* caption = label(LabelId::Label1);
+    QLabel* caption = form.label(LabelId::Label1);
     form.SetCaption(LabelId::Label1, "あなたはすごいです！！アカギと呼ばせてください");
     const QRect box = boardRect(caption);
     EXPECT_TRUE(box.left() >= 8 && box.right() < 304 - 8 && box.top() == 168);
