@@ -73,12 +73,9 @@ TEST(JudgeMatch, VerdictsOfWholeMatches) {
         std::string verdict;
     };
     const std::array<int, 9> ascending = {1, 2, 3, 4, 5, 6, 7, 8, 9};
+    const std::array<int, 9> shuffled = {4, 7, 1, 9, 2, 8, 3, 6, 5};
     const std::vector<Case> cases = {
-        {{4, 7, 1, 9, 2, 8, 3, 6, 5},
-         {4, 7, 1, 9, 2, 8, 3, 6, 5},
-         0,
-         0,
-         "あなたはすごいです！！アカギと呼ばせてください"},
+        {shuffled, shuffled, 0, 0, "あなたはすごいです！！アカギと呼ばせてください"},
         {ascending, {2, 1, 3, 4, 5, 6, 7, 8, 9}, 3, 3, "引き分けです"},
         {{2, 8, 9, 7, 5, 6, 1, 3, 4}, {1, 8, 9, 7, 2, 6, 5, 3, 4}, 6, 10, "あなたの負けです"},
         {ascending, {2, 3, 4, 5, 6, 7, 8, 9, 1}, 80, 10, "あなたの勝ちです"},
