@@ -57,9 +57,8 @@ TEST(PlayCard, RejectsCardsOutsideTheHandAndChangesNothing) {
     const MatchState before = match.state;
     match.board.calls.clear();
 
-    for (int bad : {0, 10, -1, 3}) {
+    for (int bad : {0, 10, -1, 3})
         EXPECT_THROW(PlayCard(match.state, match.board, bad), std::invalid_argument) << bad;
-    }
     EXPECT_EQ(match.state, before);
     EXPECT_TRUE(match.board.calls.empty());
     PlayCard(match.state, match.board, 5); // and the match goes on

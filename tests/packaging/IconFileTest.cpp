@@ -13,13 +13,10 @@
 
 namespace {
 
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 TEST(IconFile, HoldsThePictureAsOneImageWithOnlyTheTopLeftMasked) {
-    const QByteArray ico = readFile(ZAMUT_RES_DIR "/icon/zamut.ico");
+    QFile file(ZAMUT_RES_DIR "/icon/zamut.ico");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray ico = file.readAll();
     const QImage png(ZAMUT_RES_DIR "/icon/zamut.png");
     // One entry: 32 x 32, 256 colours written as 0, one plane, 8 bits, 2216
     // bytes from byte 22. Its 40-byte header: 32 wide, 64 rows (colours, then

@@ -58,9 +58,8 @@ TEST(HelpView, ShowsTheHelpAsInertTextWithPicturesAsTheirAlternativeText) {
                              "data:image/png;base64," + QString::fromLatin1(Png.toBase64()),
                              "https://example.org/tile.png"};
     std::string markdown = "# ルール\n\n[開く](file:///other.hlp) <b>太字</b>";
-    for (std::size_t i = 0; i < std::size(forms); ++i) {
+    for (std::size_t i = 0; i < std::size(forms); ++i)
         markdown += " ![絵" + std::to_string(i) + "](" + forms[i].toStdString() + ")";
-    }
     HelpView view;
     view.showContent({true, "help.hlp", markdown});
     view.show();
@@ -160,9 +159,8 @@ TEST_F(HelpEngine, ReportsAMissingOrBrokenFileInAWindowOfItsOwn) {
     put(cwd_ + "/help.hlp");
     EXPECT_EQ(log(start()), "shown " + path);
     EXPECT_FALSE(engines_.back()->waitForFinished(200));
-    for (const auto& engine : engines_) {
+    for (const auto& engine : engines_)
         EXPECT_EQ(engine->state(), QProcess::Running);
-    }
 }
 
 // The installed help file, found from the engine's own folder, gets one

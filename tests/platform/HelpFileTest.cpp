@@ -80,9 +80,8 @@ TEST_F(HelpFileRules, SearchesEachFolderOnceInOrder) {
 TEST_F(HelpFileRules, LoadsUtf8TextWithinTheCapsAndRefusesTheRest) {
     const std::string fullBytes = std::string(MaxBytes - 1, 'a') + "\n";
     std::string fullLines;
-    for (std::size_t i = 0; i < MaxLines; ++i) {
+    for (std::size_t i = 0; i < MaxLines; ++i)
         fullLines += "-\n";
-    }
     const struct {
         std::string bytes;
         const char* reason; // nullptr: shown

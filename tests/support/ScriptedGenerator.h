@@ -37,9 +37,8 @@ public:
     }
     // The next deal gives the computer this order.
     void nextDeal(const std::array<int, 9>& order) {
-        for (int card : order) {
+        for (int card : order)
             script.push_back(fractionFor(card));
-        }
     }
 
     std::deque<float> script;

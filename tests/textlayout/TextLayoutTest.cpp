@@ -17,9 +17,8 @@ int count(std::u16string_view run) {
 
 std::u16string joined(std::u16string_view text, int width) {
     std::u16string joined;
-    for (const std::u16string_view line : breakLines(text, width, count)) {
+    for (const std::u16string_view line : breakLines(text, width, count))
         joined.append(line).push_back(u'|');
-    }
     return joined;
 }
 
@@ -36,9 +35,8 @@ TEST(BreakLines, BreaksNextToJapaneseOrAfterSpacesButNeverInLatinOrBeforeClosing
         {u"あいう", 9, u"あいう|"},
         {u"", 3, u""},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
         EXPECT_EQ(joined(c.text, c.width), c.lines) << c.width;
-    }
 }
 
 TEST(PlaceRoundCaption, StaysAtItsOriginThenMovesLeftThenWraps) {
@@ -52,9 +50,8 @@ TEST(PlaceRoundCaption, StaysAtItsOriginThenMovesLeftThenWraps) {
         {288, {8, 168, 288, false}},
         {289, {8, 168, 288, true}},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
         EXPECT_EQ(placeRoundCaption(c.textWidth, 207, 168, 304), c.box) << c.textWidth;
-    }
 }
 
 } // namespace

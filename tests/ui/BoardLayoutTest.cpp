@@ -24,9 +24,8 @@ TEST_F(Board, EveryControlStandsInPlace) {
         {named<QLabel>("Label1"), {207, 168}}, {named<QLabel>("Label2"), {346, 154}},
         {named<QLabel>("Label5"), {322, 178}}, {named<QLabel>("Label6"), {378, 178}},
         {named<QLabel>("Label3"), {338, 202}}, {named<QLabel>("Label4"), {386, 202}}};
-    for (const auto& [label, topLeft] : labels) {
+    for (const auto& [label, topLeft] : labels)
         EXPECT_EQ(boardRect(label).topLeft(), topLeft) << label->objectName().toStdString();
-    }
     for (int i = 1; i <= 9; ++i) {
         const int column = 64 + 40 * (i - 1);
         EXPECT_EQ(boardRect(form.image(computerRowImage(i))), QRect(column, 48, 24, 34));
