@@ -12,7 +12,7 @@ namespace zamut {
 
 namespace {
 
-// splitMix64's finaliser: a bijection on 64 bits with full avalanche.
+// SplitMix64's finaliser: a bijection on 64 bits with full avalanche.
 std::uint64_t splitMix64(std::uint64_t x) {
     x += 0x9E3779B97F4A7C15ULL;
     x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ULL;
