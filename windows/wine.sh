@@ -24,7 +24,17 @@ export WINEDLLOVERRIDES="mscoree=;mshtml=;winedbg.exe=d"
 # A program file with a Japanese name opens only in a UTF-8 locale that exists.
 export LC_ALL=C.UTF-8
 
-quietly() { "$@" </dev/null >/dev/null 2>&1 9>&-; }
+# Wine's output goes to a file, never a pipe (see start_session); a failing
+# step shows its end.
+quietly() {
+    local status=0
+    "$@" </dev/null >"$dir/step.log" 2>&1 9>&- || status=$?
+    if [ "$status" -ne 0 ] && [ "${expected_status:-0}" -ne "$status" ]; then
+        echo "wine.sh: $* failed ($status):" >&2
+        tail -n 20 "$dir/step.log" >&2
+    fi
+    return "$status"
+}
 
 # The Japanese font the game's face name "ＭＳ Ｐゴシック" stands for here: Monapo
 # has its widths, IPAPGothic comes next.
@@ -40,22 +50,33 @@ japanese_font() {
 # recorded when the prefix was made.
 create_prefix() {
     rm -rf "$WINEPREFIX" "$dir/ready"
-    quietly wine wineboot -i
+    quietly wine wineboot -i || return
     local font substitutes='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes'
     font=$(japanese_font)
     # Menus and dialogs use "MS Shell Dlg", whose Tahoma has no Japanese.
     for face in "ＭＳ Ｐゴシック" "MS PGothic" "MS Shell Dlg" "MS Shell Dlg 2"; do
-        quietly wine reg add "$substitutes" /v "$face" /d "$font" /f
+        quietly wine reg add "$substitutes" /v "$face" /d "$font" /f || return
     done
     # Without a window manager each hide or destroy of a managed window waits
     # two seconds; unmanaged windows get their frame drawn by Wine itself.
-    quietly wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "${ZAMUT_WINE_MANAGED:-N}" /f
-    quietly wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f
-    quietly wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f
+    quietly wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "${ZAMUT_WINE_MANAGED:-N}" /f ||
+        return
+    quietly wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f || return
+    quietly wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f || return
     # The title bar's buttons are drawn with Marlett.
-    cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
-    quietly wineserver -w
+    cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" || return
+    quietly wineserver -w || return
     touch "$dir/ready"
+}
+
+# Making a prefix fails now and then on a busy machine (a service that starts
+# too slowly): once more from scratch before giving up.
+prepare_prefix() {
+    [ -f "$dir/ready" ] && return
+    create_prefix && return
+    echo "wine.sh: making the prefix again" >&2
+    wineserver -k </dev/null >/dev/null 2>&1 9>&- || true
+    create_prefix || { echo "wine.sh: no Wine prefix" >&2; exit 1; }
 }
 
 # A private X server, so tests neither need a display nor disturb one.
@@ -67,7 +88,7 @@ start_x_server() {
     setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp \
         3>"$dir/display" </dev/null >/dev/null 2>&1 9>&- &
     echo $! >"$dir/xvfb.pid"
-    for _ in $(seq 100); do
+    for _ in $(seq 600); do # 30 s, for a busy machine
         [ -s "$dir/display" ] && return
         sleep 0.05
     done
@@ -80,7 +101,7 @@ start_x_server() {
 # server stays 30 s after its last program; while it runs (status 2) the
 # services run too.
 start_session() {
-    [ -f "$dir/ready" ] || create_prefix
+    prepare_prefix
     if [ -n "${ZAMUT_WINE_DISPLAY:-}" ]; then
         [ "$ZAMUT_WINE_DISPLAY" = - ] || export DISPLAY=$ZAMUT_WINE_DISPLAY
     else
@@ -88,17 +109,16 @@ start_session() {
         export DISPLAY=":$(cat "$dir/display")"
     fi
     local status=0
-    quietly wineserver -p 30 || status=$?
+    expected_status=2 quietly wineserver -p 30 || status=$?
     if [ "$status" -eq 0 ]; then
-        quietly wine wineboot
+        quietly wine wineboot || exit 1
     elif [ "$status" -ne 2 ]; then
-        echo "wine.sh: wineserver failed ($status)" >&2
         exit 1
     fi
 }
 
 stop_session() {
-    quietly wineserver -k || true
+    wineserver -k </dev/null >/dev/null 2>&1 9>&- || true
     if [ -f "$dir/xvfb.pid" ]; then
         kill "$(cat "$dir/xvfb.pid")" 2>/dev/null || true
         rm -f "$dir/xvfb.pid" "$dir/display"
@@ -106,7 +126,7 @@ stop_session() {
 }
 
 if [ "${1:-}" = --prepare ]; then
-    (flock 9 && { [ -f "$dir/ready" ] || create_prefix; }) 9>"$dir/lock"
+    (flock 9 && prepare_prefix) 9>"$dir/lock"
     exit 0
 fi
 if [ "${1:-}" = --stop ]; then
