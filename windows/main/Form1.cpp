@@ -36,13 +36,6 @@ constexpr std::array<const char* const*, 10> CardXpm{card0_xpm, card1_xpm, card2
                                                      card4_xpm, card5_xpm, card6_xpm, card7_xpm,
                                                      card8_xpm, card9_xpm};
 
-std::size_t slotIndex(std::int32_t slot) {
-    if (slot < 1 || slot > 9) {
-        throw std::out_of_range("board image slot outside 1..9");
-    }
-    return static_cast<std::size_t>(slot - 1);
-}
-
 } // namespace
 
 Form1::Form1(RandomGenerator& generator, Commands commands, HICON icon, BoardScale scale,
@@ -114,7 +107,7 @@ void Form1::buildBoard() {
             scale_.pictureFactor());
     };
 
-    for (int n = 1; n <= 9; ++n) {
+    for (int n = 1; n <= RoundCount; ++n) {
         const auto slot = static_cast<std::size_t>(n - 1);
         Image4x[slot] = card(hwnd(), computerRowImage(n), Image1[0]);
         Image3x[slot] = card(hwnd(), playerRowImage(n), Image1[0]);
@@ -139,7 +132,7 @@ void Form1::buildBoard() {
 
     Picture2 =
         std::make_unique<PictureBox>(hwnd(), scale_.px(layout::Picture2), BoardGreen, pictureId(2));
-    for (int v = 1; v <= 9; ++v) {
+    for (int v = 1; v <= HighestCard; ++v) {
         const auto slot = static_cast<std::size_t>(v - 1);
         Image2x[slot] = card(Picture2->hwnd(), handImage(v), Image1[slot + 1]);
         EnableWindow(Image2x[slot]->hwnd(), FALSE);
@@ -151,7 +144,7 @@ void Form1::buildBoard() {
 }
 
 ImageControl& Form1::image(ImageId id) const {
-    const std::size_t slot = slotIndex(id.slot);
+    const std::size_t slot = roundIndex(id.slot);
     switch (id.row) {
     case ImageRow::Hand:
         return *Image2x[slot];
@@ -230,7 +223,7 @@ LRESULT Form1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         const WORD id = LOWORD(wParam);
         if (lParam != 0) { // a control: the hand images are the only ones that click
             const int card = id - controlId(handImage(0));
-            if (HIWORD(wParam) == BN_CLICKED && card >= 1 && card <= 9) {
+            if (HIWORD(wParam) == BN_CLICKED && card >= 1 && card <= HighestCard) {
                 playCardCommand(card);
             }
             return 0;
