@@ -8,6 +8,7 @@
 # ZAMUT_WINE_DIR: where the prefix lives (default build/windows/wine).
 # ZAMUT_WINE_DISPLAY: an X display to use instead, "-" for the caller's DISPLAY.
 # ZAMUT_WINE_DPI: the prefix's dots per inch (LogPixels), 96 unless given.
+# ZAMUT_WINE_DLLOVERRIDES: more DLL overrides for the program (name=n,b...).
 # ZAMUT_WINE_MANAGED: Y for windows managed like a desktop's (the start-up
 # benchmark watches those); by default N, which spares tests waits of 2 s.
 set -euo pipefail
@@ -20,7 +21,7 @@ dir=$(cd "$dir" && pwd)
 export WINEPREFIX=$dir/prefix WINEARCH=win64 WINEDEBUG=-all
 # No Mono or Gecko; a crash ends with status 5 instead of an automatic debugger
 # that sometimes lets it exit 0.
-export WINEDLLOVERRIDES="mscoree=;mshtml=;winedbg.exe=d"
+export WINEDLLOVERRIDES="mscoree=;mshtml=;winedbg.exe=d${ZAMUT_WINE_DLLOVERRIDES:+;$ZAMUT_WINE_DLLOVERRIDES}"
 # A program file with a Japanese name opens only in a UTF-8 locale that exists.
 export LC_ALL=C.UTF-8
 
@@ -109,7 +110,7 @@ start_session() {
         export DISPLAY=":$(cat "$dir/display")"
     fi
     local status=0
-    expected_status=2 quietly wineserver -p 30 || status=$?
+    expected_status=2 quietly wineserver -p30 || status=$?
     if [ "$status" -eq 0 ]; then
         quietly wine wineboot || exit 1
     elif [ "$status" -ne 2 ]; then

@@ -75,8 +75,8 @@ bool isUtf8Text(std::string_view bytes) {
 std::vector<fs::path> searchDirs(const fs::path& engineDir) {
     std::error_code error;
     std::vector<fs::path> dirs;
-    for (const fs::path& dir : {fs::current_path(error), engineDir,
-                                (engineDir / ZAMUT_HELP_DATA_DIR).lexically_normal()}) {
+    for (const fs::path& dir : {engineDir, (engineDir / ZAMUT_HELP_DATA_DIR).lexically_normal(),
+                                fs::current_path(error)}) {
         const fs::path same = fs::weakly_canonical(dir, error);
         const bool listed = std::any_of(dirs.begin(), dirs.end(), [&](const fs::path& known) {
             return fs::weakly_canonical(known, error) == same;

@@ -11,13 +11,16 @@ namespace zamut::helpfile {
 
 // Twenty times the real help text, and low enough that any file within both
 // caps is on screen well within a second (bench/help_bench: under 0.1 s of
-// CPU time on two cores for the costliest kinds of Markdown).
+// CPU time on two cores for the costliest kinds of Markdown; bench/help_wine.sh:
+// under 0.7 s from the request, the Windows engine's start under Wine included).
 inline constexpr std::size_t MaxBytes = 64 * 1024;
 inline constexpr std::size_t MaxLines = 1000;
 
 // Where a help file named without a folder is looked for, in this order: the
-// current directory, the engine's own folder, and the data folder installed
-// next to the engine's folder (../share/<application id>). Each folder once.
+// engine's own folder, the data folder installed next to the engine's folder
+// (../share/<application id>), then the current directory. The game's own
+// help comes first: a help.hlp that happens to lie in the folder the game
+// was started from never replaces it. Each folder once.
 std::vector<std::filesystem::path> searchDirs(const std::filesystem::path& engineDir);
 
 // The first regular file (symbolic links followed) called `name` in `dirs`;

@@ -64,12 +64,13 @@ TEST_F(HelpFileRules, FindTakesTheFirstRegularFileFollowingLinks) {
     EXPECT_NE(content.text.find("が見つかりません"), std::string::npos) << content.text;
 }
 
-// The current folder, the engine's own, then the data folder beside it.
+// The engine's own folder, the data folder beside it, then the current
+// folder: a help file where the game was started never hides the game's.
 TEST_F(HelpFileRules, SearchesEachFolderOnceInOrder) {
     const fs::path here = fs::current_path();
     const fs::path bin = root_ / "bin";
     EXPECT_EQ(searchDirs(bin),
-              (std::vector{here, bin, (bin / ZAMUT_HELP_DATA_DIR).lexically_normal()}));
+              (std::vector{bin, (bin / ZAMUT_HELP_DATA_DIR).lexically_normal(), here}));
     const std::vector<fs::path> dirs = searchDirs(here);
     ASSERT_EQ(dirs.size(), 2u) << "the current folder is the engine's";
     EXPECT_EQ(open("missing.hlp", dirs).text,

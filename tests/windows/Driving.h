@@ -28,13 +28,15 @@ inline std::wstring winePath(const char* unixPath) {
 
 // A program started as a process of its own, ended at the latest with this.
 struct Process {
-    explicit Process(const std::wstring& program, const std::wstring& arguments = L"") {
+    explicit Process(const std::wstring& program, const std::wstring& arguments = L"",
+                     const wchar_t* folder = nullptr) {
         std::wstring commandLine = L"\"" + program + L"\" " + arguments;
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                            nullptr, nullptr, &startup, &info))
-            throw std::runtime_error("the program does not start");
+                            nullptr, folder, &startup, &info))
+            throw std::runtime_error("the program does not start: " +
+                                     std::to_string(GetLastError()));
     }
     ~Process() {
         TerminateProcess(info.hProcess, 2);
@@ -90,7 +92,8 @@ inline std::string clientArea(HWND window, HWND frame) {
 // A window's text, asked of the window itself, as another program's controls
 // keep theirs (a message box's is that of its static control 0xFFFF).
 inline std::wstring windowText(HWND window) {
-    std::wstring text(4096, L'\0');
+    std::wstring text(static_cast<std::size_t>(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0)) + 1,
+                      L'\0');
     text.resize(static_cast<std::size_t>(
         SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
     return text;

@@ -3,6 +3,7 @@
 // error box names it, and the program ends with status 1.
 
 #include "Driving.h"
+#include "windows/widgets/Module.h"
 #include "windows/widgets/Window.h"
 
 #include <gtest/gtest.h>
@@ -29,9 +30,7 @@ struct FailingWindow final : Window {
 };
 
 TEST(FailureGuard, ShowsTheStandardErrorBoxAndEndsWithStatusOne) {
-    wchar_t self[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
-    const Process child(self, widen(FailArgument));
+    const Process child(programPath(), widen(FailArgument));
     const HWND box = waitForWindow(L"#32770", child.info.dwProcessId);
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(windowText(box), L"ザムト");

@@ -1,16 +1,127 @@
 // SPDX-License-Identifier: MIT
-// The Windows help engine, started by the board's launcher: the file shown in
-// a read-only rich edit window, one window per file, and the message for a
-// file that is missing.
+// The Windows help engine: the help window made in this process, its rich
+// edit read back (text, bold, sizes), and the engine started as the board
+// starts it (one window per file, the message for a missing file).
 
+#include "platform/helpfile/HelpFile.h"
 #include "windows/help/CommonDialog.h"
+#include "windows/help/HelpView.h"
 
 #include "Driving.h"
 
+#include <richedit.h>
+
 #include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
 
 namespace zamut::win::testing {
 namespace {
+
+// The help window made here, and what its rich edit shows.
+struct View {
+    explicit View(const helpfile::Content& content) : window(content, 0) {}
+    ~View() { pump(); } // the window's quit message
+    HWND edit() const { return FindWindowExW(window.hwnd(), nullptr, MSFTEDIT_CLASS, nullptr); }
+    // Its paragraphs, in order.
+    std::vector<std::wstring> lines() const {
+        std::vector<std::wstring> lines;
+        std::wstringstream text(windowText(edit()));
+        for (std::wstring line; std::getline(text, line, L'\r');)
+            lines.push_back(line.starts_with(L'\n') ? line.substr(1) : line);
+        return lines;
+    }
+    // The format of the first character of the first line that starts with `text`.
+    CHARFORMAT2W format(const std::wstring& text) const {
+        const std::wstring all = windowText(edit());
+        std::wstring shown; // as the control counts: one character a line break
+        for (const wchar_t c : all)
+            if (c != L'\n')
+                shown += c;
+        const std::size_t at = shown.find(L'\r' + text);
+        CHARRANGE range{static_cast<LONG>(at + 1), static_cast<LONG>(at + 2)};
+        SendMessageW(edit(), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+        CHARFORMAT2W format{};
+        format.cbSize = sizeof format;
+        SendMessageW(edit(), EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+        return format;
+    }
+    HelpView window;
+};
+
+std::string crlf(const std::string& text) {
+    std::string converted;
+    for (const char c : text)
+        converted += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    return converted;
+}
+
+TEST(HelpView, ShowsTheShippedFileFormattedWithoutAMarkdownMark) {
+    const helpfile::Content shipped = helpfile::load(ZAMUT_HELP_FILE);
+    ASSERT_TRUE(shipped.ok);
+    const View lf(shipped);
+    const std::vector<std::wstring> lines = lf.lines();
+    for (const std::wstring& line : lines) {
+        EXPECT_EQ(line.find(L"**"), std::wstring::npos) << line;
+        EXPECT_FALSE(line.starts_with(L"#") || line.starts_with(L"|") || line.starts_with(L"---"))
+            << line;
+    }
+    const auto has = [&](const std::wstring& line) {
+        return std::find(lines.begin(), lines.end(), line) != lines.end();
+    };
+    // Each table row a line of its own, its cells at tab stops.
+    for (const wchar_t* row :
+         {L"表示\tどんなとき", L"あなたの勝ちです\tあなたの得点がコンピュータの得点より多いとき",
+          L"引き分けです\t得点が同じとき"})
+        EXPECT_TRUE(has(row)) << row;
+    EXPECT_TRUE(has(L"•\t1 回の対戦は 9 回戦です。"));
+    EXPECT_TRUE(has(L"3.\t出したカードの場所は手札では裏向きになり、もうクリックできません。"));
+    // Headings bold and larger, by level; strong text bold at the body's size.
+    const struct {
+        const wchar_t* line;
+        bool bold;
+        LONG twips;
+    } formats[] = {{L"ザムト ヘルプ", true, 320}, {L"ルール", true, 260},
+                   {L"ゲーム", true, 220},        {L"表示", true, 200},
+                   {L"引き分けです", false, 200}, {L"•\t終了", false, 200}};
+    for (const auto& [line, bold, twips] : formats) {
+        const CHARFORMAT2W format = lf.format(line);
+        EXPECT_EQ((format.dwEffects & CFE_BOLD) != 0, bold) << line;
+        EXPECT_EQ(format.yHeight, twips) << line;
+    }
+    // "**終了**" in its list item.
+    EXPECT_TRUE(lf.format(L"終了").dwEffects & CFE_BOLD);
+
+    EXPECT_EQ(View({true, "crlf.hlp", crlf(shipped.text)}).lines(), lines);
+}
+
+// The file's text reaches the control as text only, never as rich text, and
+// every shape the caps allow is shown whole.
+TEST(HelpView, ShowsAnyAcceptedTextAsTyped) {
+    std::string tenThousandStrong, thousandLines;
+    for (int i = 0; i < 1000; ++i) {
+        thousandLines += std::string(63, 'a') + "\n";
+        tenThousandStrong += "**a** **a** **a** **a** **a** **a** **a** **a** **a** **a**\n";
+    }
+    std::string japanese;
+    for (int i = 0; i < 21000; ++i)
+        japanese += "あ";
+    const std::string rtf[] = {"{\\rtf1\\b x}", "{\\rtf1{\\object\\objemb{\\*\\objdata 0}}}"};
+    for (const std::string& file : rtf)
+        EXPECT_EQ(windowText(View({true, "rtf.hlp", file + "\n"}).edit()), widen(file));
+    // Lines joined into one paragraph, with a space between Latin words.
+    const struct {
+        std::string file;
+        std::size_t shownLength;
+    } shapes[] = {{japanese, 21000},
+                  {thousandLines, 64 * 1000 - 1},
+                  {std::string(5000, '>') + "\n", 5000},
+                  {tenThousandStrong, 20 * 1000 - 1}};
+    for (const auto& [file, shownLength] : shapes)
+        EXPECT_EQ(windowText(View({true, "shape.hlp", file}).edit()).size(), shownLength)
+            << file.substr(0, 40);
+}
 
 struct Help : ::testing::Test {
     ~Help() override {
@@ -22,7 +133,7 @@ struct Help : ::testing::Test {
     HWND show(const std::wstring& file) {
         dialog.HelpFile = file;
         dialog.ShowHelp();
-        return FindWindowExW(waitForWindow(L"ZamutHelp"), nullptr, L"RICHEDIT50W", nullptr);
+        return FindWindowExW(waitForWindow(L"ZamutHelp"), nullptr, MSFTEDIT_CLASS, nullptr);
     }
     CommonDialog dialog{
         .HelpFile = {}, .HelpCommand = 3, .engine = winePath(ZAMUT_HELP_ENGINE), .title = {}};
@@ -32,7 +143,7 @@ TEST_F(Help, ShowsTheFileReadOnlyInOneWindowPerFile) {
     const std::wstring file = winePath(ZAMUT_HELP_FILE);
     const HWND view = show(file);
     ASSERT_NE(view, nullptr);
-    EXPECT_TRUE(windowText(view).starts_with(L"# ザムト ヘルプ"));
+    EXPECT_TRUE(windowText(view).starts_with(L"ザムト ヘルプ\r"));
     EXPECT_TRUE(GetWindowLongPtrW(view, GWL_STYLE) & ES_READONLY);
     // A second engine for the same file raises the first window and ends.
     const Process second(dialog.engine, L"\"" + file + L"\" 3");

@@ -3,8 +3,10 @@
 
 #include "app/AppInfo.h"
 #include "windows/app/Game.h"
+#include "windows/widgets/Module.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+    zamut::win::loadDllsFromSystemOnly();
     // No manifest: the program asks for real pixels here and scales itself.
     SetProcessDPIAware();
     zamut::win::setFailureTitle(zamut::win::widen(zamut::AppInfo.Title));

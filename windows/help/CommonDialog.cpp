@@ -3,6 +3,9 @@
 
 #include "windows/help/CommonDialog.h"
 
+#include "windows/widgets/Module.h"
+
+#include <algorithm>
 #include <atomic>
 #include <memory>
 
@@ -32,6 +35,32 @@ std::wstring quoted(const std::wstring& argument) {
 // every handler returns at once; one message at a time is enough.
 std::atomic<bool> failureShown{false};
 
+// Starts a program without a shell; false when the system refuses.
+bool start(const std::wstring& program, std::wstring commandLine) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &process)) {
+        return false;
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return true;
+}
+
+// The same file by its short name, where the volume keeps short names; asked
+// with the prefix that lifts the length limit, which the answer keeps.
+std::wstring shortPath(std::wstring path) {
+    std::replace(path.begin(), path.end(), L'/', L'\\');
+    const std::wstring extended = L"\\\\?\\" + path;
+    std::wstring shortened(extended.size() + 1, L'\0');
+    const DWORD length =
+        GetShortPathNameW(extended.c_str(), shortened.data(), static_cast<DWORD>(shortened.size()));
+    shortened.resize(length < shortened.size() ? length : 0);
+    return shortened;
+}
+
 } // namespace
 
 std::wstring engineFailureText(std::wstring engine) {
@@ -42,22 +71,19 @@ std::wstring engineFailureText(std::wstring engine) {
 }
 
 std::wstring CommonDialog::defaultEngine() {
-    wchar_t program[MAX_PATH] = {};
-    const DWORD length = GetModuleFileNameW(nullptr, program, MAX_PATH);
-    const std::wstring path(program, length);
-    return path.substr(0, path.find_last_of(L"\\/") + 1) + L"zamut-help.exe";
+    return programFolder() + L"zamut-help.exe";
 }
 
 void CommonDialog::ShowHelp() {
-    std::wstring commandLine =
-        quoted(engine) + L" " + quoted(HelpFile) + L" " + std::to_wstring(HelpCommand);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (CreateProcessW(engine.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                       nullptr, &startup, &process)) {
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
+    const std::wstring arguments = L" " + quoted(HelpFile) + L" " + std::to_wstring(HelpCommand);
+    // The system starts no program whose path is longer than MAX_PATH; its
+    // short name may be within it.
+    if (start(engine, quoted(engine) + arguments)) {
+        return;
+    }
+    const std::wstring shortEngine = engine.size() >= MAX_PATH ? shortPath(engine) : L"";
+    if (!shortEngine.empty() && shortEngine.size() < MAX_PATH &&
+        start(shortEngine, quoted(shortEngine) + arguments)) {
         return;
     }
     if (failureShown.exchange(true)) {

@@ -86,9 +86,11 @@ Picture::~Picture() {
 void Picture::draw(HDC dc, int x, int y, int scale) const {
     const HDC memory = CreateCompatibleDC(dc);
     const HGDIOBJ old = SelectObject(memory, bitmap_);
-    // TransparentBlt enlarges by repeating pixels: whole factors stay crisp.
-    TransparentBlt(dc, x, y, width_ * scale, height_ * scale, memory, 0, 0, width_, height_,
-                   TransparentColour);
+    // Enlarges by repeating pixels: whole factors stay crisp. gdi32's own
+    // entry, which msimg32's TransparentBlt forwards to: msimg32 is no known
+    // DLL and would be looked for beside the program first.
+    GdiTransparentBlt(dc, x, y, width_ * scale, height_ * scale, memory, 0, 0, width_, height_,
+                      TransparentColour);
     SelectObject(memory, old);
     DeleteDC(memory);
 }
