@@ -294,9 +294,13 @@ HelpView::HelpView(const helpfile::Content& content, std::size_t fileKey) {
            nullptr, nullptr, HelpTitle);
     SetPropW(hwnd(), FileProperty, reinterpret_cast<HANDLE>(fileKey));
     // Only now, with the window about to be needed; from the system folder,
-    // as the rich edit's DLL is no known DLL.
-    if (loadSystemDll(L"msftedit.dll") == nullptr) {
-        throw std::runtime_error("msftedit.dll is not in the system folder");
+    // as the rich edit's DLL is no known DLL. The rich edit loads msimg32
+    // late, when it first draws: loaded here first from the system folder, it
+    // is never looked for where a loader might find a planted one.
+    for (const wchar_t* dll : {L"msftedit.dll", L"msimg32.dll"}) {
+        if (loadSystemDll(dll) == nullptr) {
+            throw std::runtime_error("a DLL of the rich edit is not in the system folder");
+        }
     }
     // Its real size before any text: laying a long line out at zero width
     // takes minutes.
