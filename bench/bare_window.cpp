@@ -3,7 +3,7 @@
 // the game. Same client size, the same Japanese menus and one label in the
 // game's font, started the way the game starts.
 
-#include "ui/widgets/GameFont.h"
+#include "qt/widgets/GameFont.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -2,8 +2,8 @@
 // The largest help files the engine accepts, from text to first frame: Markdown
 // parse and the help window's layout and paint, per kind of content.
 
-#include "platform/helpengine/HelpView.h"
-#include "platform/helpfile/HelpFile.h"
+#include "helpfile/HelpFile.h"
+#include "qt/help/HelpView.h"
 
 #include <QAbstractTextDocumentLayout>
 

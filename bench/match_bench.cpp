@@ -3,10 +3,10 @@
 // new-game action, then a click on each of the nine hand cards, each followed
 // by a repaint so the time includes drawing what the click changed.
 
-#include "app/Game.h"
 #include "engine/Random.h"
-#include "platform/HelpLauncher.h"
-#include "ui/main/Form1.h"
+#include "qt/app/Game.h"
+#include "qt/help/HelpLauncher.h"
+#include "qt/main/Form1.h"
 
 #include <QAction>
 #include <QTest>

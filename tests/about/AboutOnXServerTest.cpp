@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Where the About window opens on a real screen, and the hints a window
 // manager reads. Runs on its own Xvfb (scripts/with-xvfb.sh).
-#include "ui/about/frmAbout.h"
+#include "qt/about/frmAbout.h"
 
 #include <QGuiApplication>
 #include <QTest>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The About window offscreen: its controls' places and every way of closing it.
-#include "ui/about/frmAbout.h"
+#include "qt/about/frmAbout.h"
 
 #include <QApplication>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The common dialog's help command and the detached help launcher.
-#include "platform/CommonDialog.h"
-#include "platform/testing/RecordingHelpLauncher.h"
+#include "qt/help/CommonDialog.h"
+#include "RecordingHelpLauncher.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

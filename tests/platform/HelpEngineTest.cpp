@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The help window and the help engine run as the game runs it.
-#include "platform/helpengine/HelpInstance.h"
-#include "platform/helpengine/HelpView.h"
+#include "qt/help/HelpInstance.h"
+#include "qt/help/HelpView.h"
 
 #include <QDesktopServices>
 #include <QDir>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The help-file rules without a window: where a file is found and which files are refused.
-#include "platform/helpfile/HelpFile.h"
+#include "helpfile/HelpFile.h"
 
 #include <gtest/gtest.h>
 

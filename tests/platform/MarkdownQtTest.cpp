@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Both help engines read the shipped help file alike: the Windows engine's reader against Qt's.
-#include "platform/helpfile/Markdown.h"
+#include "helpfile/Markdown.h"
 
 #include <QFile>
 #include <QTextBlock>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Help-file Markdown as the Windows help engine reads it: each construct, any bytes, the shipped
 // file.
-#include "platform/helpfile/Markdown.h"
+#include "helpfile/Markdown.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,10 @@
 // The whole game shown offscreen, for tests that need its windows.
 #pragma once
 
+#include "RecordingHelpLauncher.h"
 #include "ScriptedGenerator.h"
-#include "app/Game.h"
-#include "platform/testing/RecordingHelpLauncher.h"
-#include "ui/main/PictureBox.h"
+#include "qt/app/Game.h"
+#include "qt/main/PictureBox.h"
 
 #include <QLabel>
 #include <QTest>

@@ -3,7 +3,7 @@
 // edit read back (text, bold, sizes), and the engine started as the board
 // starts it (one window per file, the message for a missing file).
 
-#include "platform/helpfile/HelpFile.h"
+#include "helpfile/HelpFile.h"
 #include "windows/help/CommonDialog.h"
 #include "windows/help/HelpView.h"
 

@@ -3,7 +3,7 @@
 
 #include "windows/about/frmAbout.h"
 
-#include "abouttext/AboutText.h"
+#include "design/AboutText.h"
 
 #include "windows/widgets/GameFont.h"
 

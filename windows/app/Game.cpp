@@ -3,7 +3,7 @@
 
 #include "windows/app/Game.h"
 
-#include "app/AppInfo.h"
+#include "design/AppInfo.h"
 
 namespace zamut::win {
 

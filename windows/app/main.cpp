@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // ザムト.exe: shows the board and serves window events until the application ends.
 
-#include "app/AppInfo.h"
+#include "design/AppInfo.h"
 #include "windows/app/Game.h"
 #include "windows/widgets/Module.h"
 

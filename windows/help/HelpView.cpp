@@ -4,7 +4,7 @@
 
 #include "windows/help/HelpView.h"
 
-#include "platform/helpfile/Markdown.h"
+#include "helpfile/Markdown.h"
 #include "windows/widgets/GameFont.h"
 #include "windows/widgets/Module.h"
 

@@ -2,7 +2,7 @@
 // The help window: a help file shown as formatted, inert text.
 #pragma once
 
-#include "platform/helpfile/HelpFile.h"
+#include "helpfile/HelpFile.h"
 #include "windows/widgets/Window.h"
 
 #include <cstddef>

@@ -4,7 +4,7 @@
 // window per file for the same user, with the same lookup and checks as the
 // Linux engine.
 
-#include "platform/helpfile/HelpFile.h"
+#include "helpfile/HelpFile.h"
 #include "windows/help/HelpView.h"
 #include "windows/widgets/Module.h"
 

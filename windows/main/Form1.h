@@ -2,7 +2,7 @@
 // The board window of the Windows program.
 #pragma once
 
-#include "boardlayout/BoardLayout.h"
+#include "design/BoardLayout.h"
 #include "engine/BoardView.h"
 #include "engine/MatchState.h"
 #include "engine/Random.h"
