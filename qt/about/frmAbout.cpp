@@ -3,8 +3,10 @@
 
 #include "qt/about/frmAbout.h"
 
+#include "design/AboutLayout.h"
 #include "design/AboutText.h"
-
+#include "design/Units.h"
+#include "qt/widgets/DesignText.h"
 #include "qt/widgets/GameFont.h"
 #include "qt/widgets/PixelImage.h"
 #include "qt/widgets/SkipTaskbar.h"
@@ -22,14 +24,17 @@ namespace zamut {
 
 namespace {
 
-QString aboutText(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
+// Qt's pixels are those of the 96-dpi screen the window was designed on.
+constexpr int DefaultFontPixels = units::fromCentipoints(about::FontCentipoints, units::DesignDpi);
+constexpr int TitleFontPixels = units::fromCentipoints(about::TitleCentipoints, units::DesignDpi);
 
-// The window's default font, 9 points at 96 dpi.
-constexpr int DefaultFontPixels = 12;
-// The title's 14.25 points at 96 dpi.
-constexpr int TitleFontPixels = 19;
+constexpr QPoint qtPoint(layout::Point point) {
+    return {point.left, point.top};
+}
+constexpr QRect qtRect(layout::Box box) {
+    return {box.left, box.top, box.width, box.height};
+}
+const QRect ClientGeometry = qtRect(about::Client);
 
 QLabel* autoSizeLabel(QWidget* parent, const char* name, const QString& text, QPoint topLeft) {
     auto* label = new QLabel(text, parent);
@@ -72,24 +77,24 @@ frmAbout::frmAbout(QString applicationTitle, QPixmap iconPicture)
     const int border = picIcon->frameWidth();
     picture->setGeometry(QRect(QPoint(border, border), picture->sizeHint()));
     picIcon->setGeometry(
-        QRect(QPoint(16, 16), picture->sizeHint() + QSize(2 * border, 2 * border)));
+        QRect(qtPoint(about::IconAt), picture->sizeHint() + QSize(2 * border, 2 * border)));
 
-    Label1 = autoSizeLabel(this, "Label1", QStringLiteral("ザムト"), QPoint(152, 8));
+    Label1 = autoSizeLabel(this, "Label1", applicationTitle_, qtPoint(about::Label1));
     Label1->setFont(gameFont(TitleFontPixels, true));
     Label1->setAlignment(Qt::AlignCenter);
     Label1->adjustSize();
-    Label2 = autoSizeLabel(this, "Label2", aboutText(about::VersionLine), QPoint(144, 40));
-    Label3 = autoSizeLabel(this, "Label3", aboutText(about::Copyright), QPoint(120, 56));
-    Label4 = autoSizeLabel(this, "Label4", aboutText(about::Author), QPoint(160, 72));
+    Label2 = autoSizeLabel(this, "Label2", qtText(about::VersionLine), qtPoint(about::Label2));
+    Label3 = autoSizeLabel(this, "Label3", qtText(about::Copyright), qtPoint(about::Label3));
+    Label4 = autoSizeLabel(this, "Label4", qtText(about::Author), qtPoint(about::Label4));
 
-    lblDescription =
-        wrappingLabel(this, "lblDescription", aboutText(about::Contact), QRect(56, 104, 259, 46));
-    lblDisclaimer =
-        wrappingLabel(this, "lblDisclaimer", aboutText(about::Disclaimer), QRect(17, 175, 258, 55));
+    lblDescription = wrappingLabel(this, "lblDescription", qtText(about::Contact),
+                                   qtRect(about::DescriptionBox));
+    lblDisclaimer = wrappingLabel(this, "lblDisclaimer", qtText(about::Disclaimer),
+                                  qtRect(about::DisclaimerBox));
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(283, 176, 92, 23);
+    cmdOK->setGeometry(qtRect(about::OkButton));
     cmdOK->setDefault(true);
     cmdOK->setFocus();
     // The button's Click is what unloads the window, as the close box does.
@@ -109,7 +114,7 @@ void frmAbout::showModeless() {
 }
 
 void frmAbout::Load() {
-    setWindowTitle(applicationTitle_ + aboutText(about::CaptionSuffix));
+    setWindowTitle(applicationTitle_ + qtText(about::CaptionSuffix));
 }
 
 // Esc presses cmdOK as the cancel button, so both keys end in its Click.
@@ -121,12 +126,13 @@ void frmAbout::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-// The etched separator between the contact text and the disclaimer: a grey
-// line with a white line of two pixels one pixel lower.
+// The etched separator between the contact text and the disclaimer.
 void frmAbout::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(QRect(QPoint(6, 163), QPoint(376, 163)), QColor(128, 128, 128));
-    painter.fillRect(QRect(QPoint(7, 164), QPoint(376, 165)), QColor(255, 255, 255));
+    for (const auto& [line, colour] : {std::pair(about::SeparatorShadow, about::Shadow),
+                                       std::pair(about::SeparatorLight, about::Light)}) {
+        painter.fillRect(qtRect(line), QColor(colour.red, colour.green, colour.blue));
+    }
 }
 
 } // namespace zamut

@@ -19,9 +19,6 @@ namespace zamut {
 class frmAbout : public QDialog {
     Q_OBJECT
 public:
-    // Where the client area's top-left corner opens on the screen, and its size.
-    static constexpr QRect ClientGeometry{156, 129, 382, 237};
-
     // applicationTitle goes into the caption; iconPicture is card picture 9.
     frmAbout(QString applicationTitle, QPixmap iconPicture);
 

@@ -4,7 +4,9 @@
 #include "qt/app/Wiring.h"
 
 #include "design/AppInfo.h"
+#include "design/Texts.h"
 #include "qt/main/Form1.h"
+#include "qt/widgets/DesignText.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -57,9 +59,8 @@ void reportFatalErrorAndExit(const QString& what) {
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(&translator);
     }
-    QMessageBox::critical(
-        nullptr, QString::fromUtf8(AppInfo.Title),
-        QStringLiteral("予期しないエラーが発生したため、終了します。\n\n%1").arg(what));
+    QMessageBox::critical(nullptr, QString::fromUtf8(AppInfo.Title),
+                          qtText(texts::FatalError) + QStringLiteral("\n\n") + what);
     QCoreApplication::exit(1);
 }
 

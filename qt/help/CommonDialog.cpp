@@ -3,6 +3,9 @@
 
 #include "qt/help/CommonDialog.h"
 
+#include "design/Texts.h"
+#include "qt/widgets/DesignText.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
@@ -30,11 +33,10 @@ void CommonDialog::reportEngineFailure() {
     if (failure_ == nullptr) {
         const QString title =
             owner_ != nullptr ? owner_->windowTitle() : QGuiApplication::applicationDisplayName();
-        failure_ = new QMessageBox(
-            QMessageBox::Warning, title,
-            QStringLiteral("ヘルプを表示できませんでした。\nヘルプ プログラムを起動できません:\n%1")
-                .arg(QDir::toNativeSeparators(helpEngineProgram())),
-            QMessageBox::Ok, owner_);
+        failure_ = new QMessageBox(QMessageBox::Warning, title,
+                                   qtText(texts::HelpEngineFailure) + QLatin1Char('\n') +
+                                       QDir::toNativeSeparators(helpEngineProgram()),
+                                   QMessageBox::Ok, owner_);
         failure_->setTextFormat(Qt::PlainText);
         failure_->setAttribute(Qt::WA_DeleteOnClose);
         failure_->setWindowModality(Qt::NonModal);

@@ -3,6 +3,9 @@
 
 #include "qt/help/HelpView.h"
 
+#include "design/Texts.h"
+#include "qt/widgets/DesignText.h"
+
 #include <QTextBlock>
 
 #include <utility>
@@ -55,7 +58,7 @@ void showImagesAsText(QTextDocument& document) {
 
 HelpView::HelpView(QWidget* parent) : QTextBrowser(parent) {
     showDocument(new InertDocument(this));
-    setWindowTitle(QStringLiteral("ザムト ヘルプ"));
+    setWindowTitle(qtText(texts::HelpTitle));
     setOpenLinks(false);
     setOpenExternalLinks(false);
     resize(640, 560);

@@ -2,9 +2,11 @@
 // zamut-help FILE [COMMAND]: shows the contents of a help file in a window of
 // its own. COMMAND 3 (the contents topic) is the only one there is.
 
+#include "design/Texts.h"
 #include "helpfile/HelpFile.h"
 #include "qt/help/HelpInstance.h"
 #include "qt/help/HelpView.h"
+#include "qt/widgets/DesignText.h"
 
 #include <QApplication>
 #include <QFile>
@@ -22,8 +24,6 @@
 Q_LOGGING_CATEGORY(lcHelp, "zamut.help", QtWarningMsg)
 
 namespace {
-
-constexpr int ContentsCommand = 3;
 
 int usage() {
     std::fputs("usage: zamut-help FILE [3]\n", stderr);
@@ -51,13 +51,13 @@ void quitOnTermination() {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zamut-help"));
-    QApplication::setApplicationDisplayName(QStringLiteral("ザムト ヘルプ"));
+    QApplication::setApplicationDisplayName(zamut::qtText(zamut::texts::HelpTitle));
 
     const QStringList arguments = QApplication::arguments().mid(1);
     if (arguments.isEmpty() || arguments.size() > 2) {
         return usage();
     }
-    if (arguments.size() == 2 && arguments[1].toInt() != ContentsCommand) {
+    if (arguments.size() == 2 && arguments[1].toInt() != zamut::texts::HelpContents) {
         return usage();
     }
 

@@ -3,9 +3,13 @@
 
 #include "qt/main/Form1.h"
 
+#include "design/AppInfo.h"
+#include "design/Texts.h"
+#include "design/Units.h"
 #include "engine/Match.h"
 #include "qt/main/Layout.h"
 #include "qt/main/PictureBox.h"
+#include "qt/widgets/DesignText.h"
 #include "qt/widgets/GameFont.h"
 #include "textlayout/RoundCaption.h"
 
@@ -19,12 +23,9 @@ namespace zamut {
 namespace {
 
 const QColor BoardGreen(layout::BoardGreen.red, layout::BoardGreen.green, layout::BoardGreen.blue);
-// Qt's pixels are points at 96 dots per inch.
-constexpr int LabelPixels = layout::LabelCentipoints * 96 / 7200;
-constexpr int CaptionPixels = layout::CaptionCentipoints * 96 / 7200;
-
-// The help engine's command for a help file's contents topic.
-constexpr qint16 HelpContents = 3;
+// Qt's pixels are those of the 96-dpi screen the board was designed on.
+constexpr int LabelPixels = units::fromCentipoints(layout::LabelCentipoints, units::DesignDpi);
+constexpr int CaptionPixels = units::fromCentipoints(layout::CaptionCentipoints, units::DesignDpi);
 
 struct LabelLook {
     QFont font;
@@ -65,23 +66,6 @@ PixelImage* addImage(QWidget* container, ImageId id, const QPixmap& picture) {
     return image;
 }
 
-// What a screen reader says for a card picture: "5筒" (five of circles) or face down.
-QString cardName(CardPicture picture) {
-    return picture == BackPicture ? QStringLiteral("裏向き") : QStringLiteral("%1筒").arg(picture);
-}
-
-QString imageName(ImageId id, CardPicture picture) {
-    switch (id.row) {
-    case ImageRow::Hand:
-        return QStringLiteral("手札 %1").arg(cardName(picture));
-    case ImageRow::Player:
-        return QStringLiteral("あなた %1回戦 %2").arg(id.slot).arg(cardName(picture));
-    case ImageRow::Computer:
-        return QStringLiteral("COM %1回戦 %2").arg(id.slot).arg(cardName(picture));
-    }
-    return {};
-}
-
 // Qt announces every accessible name it is given, changed or not; a screen
 // reader should hear only what changed (a new game leaves most names as
 // they were).
@@ -101,7 +85,7 @@ Form1::Form1(RandomGenerator& generator, std::unique_ptr<HelpLauncher> helpLaunc
       generator_(generator), commands_(std::move(commands)),
       dlgCommonDialog(std::move(helpLauncher), this) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("ザムト"));
+    setWindowTitle(QString::fromUtf8(AppInfo.Title));
     for (std::size_t k = 0; k < Image1.size(); ++k) {
         Image1[k] = QPixmap(QStringLiteral(":/cards/%1.png").arg(k));
     }
@@ -117,12 +101,12 @@ void Form1::buildMenus() {
         item->setObjectName(QLatin1String(name));
         return item;
     };
-    QMenu* game = named(menuBar()->addMenu(QStringLiteral("ゲーム")), "game");
-    menu_.start = named(game->addAction(QStringLiteral("新規ゲーム")), "start");
-    menu_.end = named(game->addAction(QStringLiteral("終了")), "end");
-    QMenu* help = named(menuBar()->addMenu(QStringLiteral("ヘルプ")), "help");
-    menu_.zamut = named(help->addAction(QStringLiteral("ザムトについて")), "zamut");
-    menu_.version = named(help->addAction(QStringLiteral("バージョン")), "version");
+    QMenu* game = named(menuBar()->addMenu(qtText(texts::Menu.game)), "game");
+    menu_.start = named(game->addAction(qtText(texts::Menu.start)), "start");
+    menu_.end = named(game->addAction(qtText(texts::Menu.end)), "end");
+    QMenu* help = named(menuBar()->addMenu(qtText(texts::Menu.help)), "help");
+    menu_.zamut = named(help->addAction(qtText(texts::Menu.zamut)), "zamut");
+    menu_.version = named(help->addAction(qtText(texts::Menu.version)), "version");
 }
 
 void Form1::buildBoard() {
@@ -145,8 +129,8 @@ void Form1::buildBoard() {
         Image4x[at] = addImage(board, computerRowImage(n), Image1[0]);
         Image3x[at] = addImage(board, playerRowImage(n), Image1[0]);
     }
-    Label7 = addLabel(board, "Label7", QStringLiteral("COM"), px(layout::Label7), centred);
-    Label8 = addLabel(board, "Label8", QStringLiteral("あなた"), px(layout::Label8), centred);
+    Label7 = addLabel(board, "Label7", qtText(texts::Computer), px(layout::Label7), centred);
+    Label8 = addLabel(board, "Label8", qtText(texts::Player), px(layout::Label8), centred);
     Label1 = addLabel(board, "Label1", QString(), px(layout::Label1),
                       {gameFont(CaptionPixels, true), BoardGreen, faceText, Qt::AlignCenter});
 
@@ -157,10 +141,10 @@ void Form1::buildBoard() {
     panelColours.setColor(QPalette::Window, face);
     Picture1->setPalette(panelColours);
     QWidget* panel = Picture1->client();
-    Label2 = addLabel(panel, "Label2", QStringLiteral("得点"), px(layout::Label2),
+    Label2 = addLabel(panel, "Label2", qtText(texts::Score), px(layout::Label2),
                       {gameFont(LabelPixels, true), face, faceText, Qt::AlignCenter});
-    Label5 = addLabel(panel, "Label5", QStringLiteral("あなた"), px(layout::Label5), regular);
-    Label6 = addLabel(panel, "Label6", QStringLiteral("COM"), px(layout::Label6), regular);
+    Label5 = addLabel(panel, "Label5", qtText(texts::Player), px(layout::Label5), regular);
+    Label6 = addLabel(panel, "Label6", qtText(texts::Computer), px(layout::Label6), regular);
     Label3 = addLabel(panel, "Label3", QStringLiteral("0"), px(layout::Label3), bold);
     Label4 = addLabel(panel, "Label4", QStringLiteral("0"), px(layout::Label4), bold);
 
@@ -179,14 +163,15 @@ void Form1::buildBoard() {
 
     for (int slot = 1; slot <= RoundCount; ++slot) {
         const auto picture = static_cast<CardPicture>(slot);
-        image(handImage(slot))->setAccessibleName(imageName(handImage(slot), picture));
+        image(handImage(slot))
+            ->setAccessibleName(qtText(texts::imageName(handImage(slot), picture)));
         image(playerRowImage(slot))
-            ->setAccessibleName(imageName(playerRowImage(slot), BackPicture));
+            ->setAccessibleName(qtText(texts::imageName(playerRowImage(slot), BackPicture)));
         image(computerRowImage(slot))
-            ->setAccessibleName(imageName(computerRowImage(slot), BackPicture));
+            ->setAccessibleName(qtText(texts::imageName(computerRowImage(slot), BackPicture)));
     }
-    Label3->setAccessibleName(QStringLiteral("あなたの得点 0"));
-    Label4->setAccessibleName(QStringLiteral("COMの得点 0"));
+    Label3->setAccessibleName(qtText(texts::totalName(LabelId::Label3, "0")));
+    Label4->setAccessibleName(qtText(texts::totalName(LabelId::Label4, "0")));
     // Label1 is named by its own text, which says what it is ("１回戦", a
     // verdict), and is nameless while empty.
 }
@@ -223,7 +208,7 @@ const QPixmap& Form1::picture(CardPicture picture) const {
 void Form1::ShowCardPicture(ImageId id, CardPicture shown) {
     PixelImage* target = image(id);
     target->setPicture(picture(shown));
-    rename(target, imageName(id, shown));
+    rename(target, qtText(texts::imageName(id, shown)));
 }
 
 void Form1::SetCardEnabled(ImageId handImage, bool on) {
@@ -234,20 +219,14 @@ void Form1::SetCardEnabled(ImageId handImage, bool on) {
 }
 
 void Form1::SetCaption(LabelId id, std::string_view text) {
-    const QString caption = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    switch (id) {
-    case LabelId::Label1:
+    const QString caption = qtText(text);
+    if (id == LabelId::Label1) {
         Label1->setText(caption);
         placeRoundCaption();
         return;
-    case LabelId::Label3:
-        rename(Label3, QStringLiteral("あなたの得点 ") + caption);
-        break;
-    case LabelId::Label4:
-        rename(Label4, QStringLiteral("COMの得点 ") + caption);
-        break;
     }
     QLabel* total = label(id);
+    rename(total, qtText(texts::totalName(id, text)));
     total->setText(caption);
     total->adjustSize();
 }
@@ -279,8 +258,8 @@ void Form1::exitCommand() {
 
 void Form1::helpCommand() {
     // The file and the command are given anew on every request.
-    dlgCommonDialog.HelpFile = QStringLiteral("help.hlp");
-    dlgCommonDialog.HelpCommand = HelpContents;
+    dlgCommonDialog.HelpFile = qtText(texts::HelpFile);
+    dlgCommonDialog.HelpCommand = texts::HelpContents;
     dlgCommonDialog.ShowHelp();
 }
 

@@ -4,15 +4,16 @@
 #pragma once
 
 #include "design/BoardLayout.h"
+#include "design/Units.h"
 
 #include <QRect>
 
 namespace zamut {
 
-// Board positions are written in twips, 15 to a pixel at 96 dots per inch; Qt's
-// device-independent pixels are those 96-dpi pixels.
+// Qt's device-independent pixels are those of the 96-dpi screen the board
+// was designed on.
 constexpr int px(int twips) {
-    return twips / 15;
+    return units::fromTwips(twips, units::DesignDpi);
 }
 constexpr QPoint px(layout::Point point) {
     return {px(point.left), px(point.top)};

@@ -3,6 +3,8 @@
 // manager reads. Runs on its own Xvfb (scripts/with-xvfb.sh).
 #include "qt/about/frmAbout.h"
 
+#include "design/AboutLayout.h"
+
 #include <QGuiApplication>
 #include <QTest>
 
@@ -54,7 +56,11 @@ TEST(AboutOnXServer, EveryLoadOpensAtItsPlaceUnownedAndOutOfTheTaskbar) {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&about, 5000));
         const auto window = static_cast<xcb_window_t>(about.winId());
         EXPECT_TRUE(QTest::qWaitFor(
-            [&] { return screenGeometry(window) == frmAbout::ClientGeometry; }, 5000))
+            [&] {
+                return screenGeometry(window) == QRect(about::Client.left, about::Client.top,
+                                                       about::Client.width, about::Client.height);
+            },
+            5000))
             << load;
         const QList<uint32_t> states = property(window, atom("_NET_WM_STATE"));
         EXPECT_TRUE(states.contains(atom("_NET_WM_STATE_SKIP_TASKBAR"))) << load;

@@ -2,6 +2,8 @@
 // The About window offscreen: its controls' places and every way of closing it.
 #include "qt/about/frmAbout.h"
 
+#include "design/AboutLayout.h"
+
 #include <QApplication>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -54,22 +56,26 @@ TEST_F(AboutWindow, EveryWayOfClosingUnloadsItAndTheNextShowLoadsItAgain) {
     }
 }
 
-TEST_F(AboutWindow, ControlsStandInPlace) {
-    // An empty box stands for a label sized to its text.
-    const std::pair<const char*, QRect> places[] = {
-        {"picIcon", {16, 16, 28, 38}},
-        {"cmdOK", {283, 176, 92, 23}},
-        {"lblDescription", {56, 104, 259, 46}},
-        {"lblDisclaimer", {17, 175, 258, 55}},
-        {"Label1", {152, 8, 0, 0}},
-        {"Label2", {144, 40, 0, 0}},
-        {"Label3", {120, 56, 0, 0}},
-        {"Label4", {160, 72, 0, 0}},
+TEST_F(AboutWindow, ControlsStandWhereTheDesignPutsThem) {
+    // A label sized to its text stands at its point; the icon's edge holds
+    // the 24 x 34 picture.
+    constexpr int edge = 2 * about::IconEdge;
+    const std::pair<const char*, layout::Box> places[] = {
+        {"picIcon", {about::IconAt.left, about::IconAt.top, 24 + edge, 34 + edge}},
+        {"cmdOK", about::OkButton},
+        {"lblDescription", about::DescriptionBox},
+        {"lblDisclaimer", about::DisclaimerBox},
+        {"Label1", {about::Label1.left, about::Label1.top, 0, 0}},
+        {"Label2", {about::Label2.left, about::Label2.top, 0, 0}},
+        {"Label3", {about::Label3.left, about::Label3.top, 0, 0}},
+        {"Label4", {about::Label4.left, about::Label4.top, 0, 0}},
     };
     for (const auto& [name, box] : places) {
         const auto* widget = about.findChild<QWidget*>(name);
         ASSERT_NE(widget, nullptr) << name;
-        const QRect expected = box.isEmpty() ? QRect(box.topLeft(), widget->sizeHint()) : box;
+        const QRect designed(box.left, box.top, box.width, box.height);
+        const QRect expected =
+            designed.isEmpty() ? QRect(designed.topLeft(), widget->sizeHint()) : designed;
         EXPECT_EQ(widget->geometry(), expected) << name;
     }
 }

@@ -6,6 +6,8 @@
 
 #include "windows/main/Form1.h"
 
+#include "design/AboutLayout.h"
+
 #include "Driving.h"
 
 #include <gtest/gtest.h>
@@ -35,8 +37,11 @@ TEST(AboutWindow, OneInstanceCaptionedOnEveryLoadClosedByEscAndEnterOrExit) {
         EXPECT_EQ(windowText(about), L"ザムトのﾊﾞｰｼﾞｮﾝ情報");
         program.command(Form1::version); // to the front, not a second one
         EXPECT_EQ(windowsOf(L"frmAbout", program.info.dwProcessId).size(), 1U);
-        // Its client area at (156, 129), 382 x 237; owned by a hidden window.
-        EXPECT_EQ(clientArea(about, nullptr), "156,129 382x237");
+        // Its client area where the design opens it; owned by a hidden window.
+        constexpr layout::Box client = about::Client;
+        EXPECT_EQ(clientArea(about, nullptr),
+                  describe({client.left, client.top, client.left + client.width,
+                            client.top + client.height}));
         const HWND owner = GetWindow(about, GW_OWNER);
         EXPECT_NE(owner, program.board);
         EXPECT_FALSE(IsWindowVisible(owner));

@@ -3,8 +3,9 @@
 
 #include "windows/about/frmAbout.h"
 
+#include "design/AboutLayout.h"
 #include "design/AboutText.h"
-
+#include "design/Units.h"
 #include "windows/widgets/GameFont.h"
 
 namespace zamut::win {
@@ -16,9 +17,16 @@ constexpr wchar_t ClassName[] = L"frmAbout";
 constexpr DWORD Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD ExStyle = WS_EX_DLGMODALFRAME;
 
-// The window's default font, 9 points at 96 dpi, and "ＭＳ Ｐゴシック" 14.25 pt bold.
-constexpr int FontPixels = 12;
-constexpr int TitleFontPixels = 19;
+// The window keeps the pixels of the 96-dpi screen it was designed on.
+constexpr int FontPixels = units::fromCentipoints(about::FontCentipoints, units::DesignDpi);
+constexpr int TitleFontPixels = units::fromCentipoints(about::TitleCentipoints, units::DesignDpi);
+
+constexpr POINT winPoint(layout::Point point) {
+    return {point.left, point.top};
+}
+constexpr RECT winRect(layout::Box box) {
+    return {box.left, box.top, box.left + box.width, box.top + box.height};
+}
 
 } // namespace
 
@@ -43,7 +51,7 @@ void frmAbout::showModeless() {
         SetForegroundWindow(hwnd());
         return;
     }
-    RECT outer = ClientArea;
+    RECT outer = winRect(about::Client);
     AdjustWindowRectEx(&outer, Style, FALSE, ExStyle);
     create(ClassName, ExStyle, Style, outer, owner_, nullptr, L"ﾊﾞｰｼﾞｮﾝ情報");
     buildControls();
@@ -60,28 +68,37 @@ void frmAbout::buildControls() {
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
     const LabelLook plain{font_, face, GetSysColor(COLOR_BTNTEXT)};
     const LabelLook black{font_, face, RGB(0, 0, 0)};
-    // picIcon sizes itself to its picture inside its 2-pixel edge.
+    // picIcon sizes itself to its picture inside its edge.
+    constexpr int edges = 2 * about::IconEdge;
     picIcon = std::make_unique<PictureBox>(
-        hwnd(), RECT{16, 16, 16 + iconPicture_.width() + 4, 16 + iconPicture_.height() + 4}, face);
+        hwnd(),
+        winRect({about::IconAt.left, about::IconAt.top, iconPicture_.width() + edges,
+                 iconPicture_.height() + edges}),
+        face);
     icon_ = std::make_unique<ImageControl>(picIcon->hwnd(), 0, POINT{0, 0},
                                            SIZE{iconPicture_.width(), iconPicture_.height()},
                                            iconPicture_, 1);
-    Label1 = std::make_unique<LabelControl>(hwnd(), POINT{152, 8}, L"ザムト",
+    Label1 = std::make_unique<LabelControl>(hwnd(), winPoint(about::Label1), applicationTitle_,
                                             LabelLook{titleFont_, face, plain.text, true});
-    Label2 =
-        std::make_unique<LabelControl>(hwnd(), POINT{144, 40}, widen(about::VersionLine), plain);
-    Label3 = std::make_unique<LabelControl>(hwnd(), POINT{120, 56}, widen(about::Copyright), plain);
-    Label4 = std::make_unique<LabelControl>(hwnd(), POINT{160, 72}, widen(about::Author), plain);
-    lblDescription =
-        std::make_unique<LabelControl>(hwnd(), POINT{56, 104}, widen(about::Contact), black);
-    lblDescription->place({56, 104}, 259);
-    lblDisclaimer =
-        std::make_unique<LabelControl>(hwnd(), POINT{17, 175}, widen(about::Disclaimer), black);
-    lblDisclaimer->place({17, 175}, 258);
-    cmdOK = CreateWindowExW(0, L"BUTTON", L"OK",
-                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 283, 176, 92, 23,
-                            hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDOK)),
-                            GetModuleHandleW(nullptr), nullptr);
+    Label2 = std::make_unique<LabelControl>(hwnd(), winPoint(about::Label2),
+                                            widen(about::VersionLine), plain);
+    Label3 = std::make_unique<LabelControl>(hwnd(), winPoint(about::Label3),
+                                            widen(about::Copyright), plain);
+    Label4 = std::make_unique<LabelControl>(hwnd(), winPoint(about::Label4), widen(about::Author),
+                                            plain);
+    const auto wrapping = [&](layout::Box box, std::string_view text) {
+        auto label = std::make_unique<LabelControl>(hwnd(), winPoint({box.left, box.top}),
+                                                    widen(text), black);
+        label->place(winPoint({box.left, box.top}), box.width);
+        return label;
+    };
+    lblDescription = wrapping(about::DescriptionBox, about::Contact);
+    lblDisclaimer = wrapping(about::DisclaimerBox, about::Disclaimer);
+    const layout::Box ok = about::OkButton;
+    cmdOK = CreateWindowExW(
+        0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, ok.left, ok.top,
+        ok.width, ok.height, hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDOK)),
+        GetModuleHandleW(nullptr), nullptr);
     SendMessageW(cmdOK, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
 }
 
@@ -98,15 +115,15 @@ LRESULT frmAbout::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     case WM_PAINT:
-        // The etched separator between the contact text and the disclaimer:
-        // a grey line with a white line of two pixels one pixel lower.
+        // The etched separator between the contact text and the disclaimer.
         return paint([](HDC dc) {
-            const HBRUSH grey = CreateSolidBrush(RGB(128, 128, 128));
-            const RECT greyLine{6, 163, 377, 164};
-            FillRect(dc, &greyLine, grey);
-            DeleteObject(grey);
-            const RECT whiteLine{7, 164, 377, 166};
-            FillRect(dc, &whiteLine, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+            for (const auto& [box, colour] : {std::pair(about::SeparatorShadow, about::Shadow),
+                                              std::pair(about::SeparatorLight, about::Light)}) {
+                const HBRUSH brush = CreateSolidBrush(RGB(colour.red, colour.green, colour.blue));
+                const RECT line = winRect(box);
+                FillRect(dc, &line, brush);
+                DeleteObject(brush);
+            }
         });
     case WM_DESTROY:
         unloaded_();

@@ -17,9 +17,6 @@ namespace zamut::win {
 // loaded (caption set, placed, shown) and unloaded any number of times.
 class frmAbout final : public Window {
 public:
-    // Where the client area's top-left corner opens on the screen, and its size.
-    static constexpr RECT ClientArea{156, 129, 156 + 382, 129 + 237};
-
     // applicationTitle goes into the caption; iconPicture is card picture 9.
     // owner: a hidden window, so the About window is owned by none of the
     // game's windows and stays out of the taskbar. Every unload is reported.

@@ -3,7 +3,9 @@
 
 #include "windows/help/CommonDialog.h"
 
+#include "design/Texts.h"
 #include "windows/widgets/Module.h"
+#include "windows/widgets/Window.h"
 
 #include <algorithm>
 #include <atomic>
@@ -67,7 +69,7 @@ std::wstring engineFailureText(std::wstring engine) {
     for (wchar_t& c : engine) {
         c = c == L'/' ? L'\\' : c;
     }
-    return L"ヘルプを表示できませんでした。\nヘルプ プログラムを起動できません:\n" + engine;
+    return widen(texts::HelpEngineFailure) + L"\n" + engine;
 }
 
 std::wstring CommonDialog::defaultEngine() {

@@ -4,6 +4,7 @@
 
 #include "windows/help/HelpView.h"
 
+#include "design/Texts.h"
 #include "helpfile/Markdown.h"
 #include "windows/widgets/GameFont.h"
 #include "windows/widgets/Module.h"
@@ -291,7 +292,7 @@ HelpView::HelpView(const helpfile::Content& content, std::size_t fileKey) {
     create(ClassName, 0, WS_OVERLAPPEDWINDOW,
            {CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT + MulDiv(560, dpi, 96),
             CW_USEDEFAULT + MulDiv(480, dpi, 96)},
-           nullptr, nullptr, HelpTitle);
+           nullptr, nullptr, widen(texts::HelpTitle).c_str());
     SetPropW(hwnd(), FileProperty, reinterpret_cast<HANDLE>(fileKey));
     // Only now, with the window about to be needed; from the system folder,
     // as the rich edit's DLL is no known DLL. The rich edit loads msimg32

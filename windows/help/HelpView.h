@@ -9,8 +9,6 @@
 
 namespace zamut::win {
 
-inline constexpr wchar_t HelpTitle[] = L"ザムト ヘルプ";
-
 // A read-only rich edit in a window of its own. The file's Markdown is shown
 // formatted (headings, bold, lists, tables as columns), never as the marks;
 // a failure's message as plain text. The file's text goes in as plain text

@@ -4,10 +4,12 @@
 // window per file for the same user, with the same lookup and checks as the
 // Linux engine.
 
+#include "design/Texts.h"
 #include "helpfile/HelpFile.h"
 #include "windows/help/HelpView.h"
 #include "windows/widgets/Module.h"
 
+#include <cwchar>
 #include <functional>
 #include <string>
 
@@ -16,7 +18,12 @@ namespace {
 using namespace zamut::win;
 namespace helpfile = zamut::helpfile;
 
-constexpr int ContentsCommand = 3;
+// The only command there is: the file's contents.
+bool isContentsCommand(const wchar_t* argument) {
+    wchar_t* end = nullptr;
+    const long command = std::wcstol(argument, &end, 10);
+    return end != argument && *end == L'\0' && command == zamut::texts::HelpContents;
+}
 
 // How long a second engine waits for the first one's window before it shows
 // one of its own; the first shows any accepted file well within this.
@@ -27,11 +34,10 @@ constexpr ULONGLONG FirstWindowWaitMs = 5000;
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
     loadDllsFromSystemOnly();
     SetProcessDPIAware();
-    setFailureTitle(HelpTitle);
-    if (__argc < 2 || __argc > 3 || (__argc == 3 && std::wstring(__wargv[2]) != L"3")) {
+    setFailureTitle(widen(zamut::texts::HelpTitle));
+    if (__argc < 2 || __argc > 3 || (__argc == 3 && !isContentsCommand(__wargv[2]))) {
         return 2;
     }
-    static_assert(ContentsCommand == 3);
     const helpfile::Content content =
         helpfile::open(__wargv[1], helpfile::searchDirs(std::filesystem::path(programFolder())));
     std::error_code error;

@@ -3,6 +3,8 @@
 
 #include "windows/main/Form1.h"
 
+#include "design/AppInfo.h"
+#include "design/Texts.h"
 #include "engine/Match.h"
 #include "textlayout/RoundCaption.h"
 #include "windows/widgets/GameFont.h"
@@ -27,8 +29,6 @@ namespace {
 constexpr wchar_t ClassName[] = L"Form1";
 constexpr COLORREF BoardGreen =
     RGB(layout::BoardGreen.red, layout::BoardGreen.green, layout::BoardGreen.blue);
-// The help engine's command for a help file's contents topic.
-constexpr std::int16_t HelpContents = 3;
 constexpr DWORD Style =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME | WS_CLIPCHILDREN;
 
@@ -41,15 +41,16 @@ constexpr std::array<const char* const*, 10> CardXpm{card0_xpm, card1_xpm, card2
 Form1::Form1(RandomGenerator& generator, Commands commands, HICON icon, BoardScale scale,
              std::wstring helpEngine)
     : generator_(generator), commands_(std::move(commands)), scale_(scale),
-      regular_(createGameFont(MulDiv(layout::LabelCentipoints, scale.dpi, 7200), false)),
-      bold_(createGameFont(MulDiv(layout::LabelCentipoints, scale.dpi, 7200), true)),
-      captionFont_(createGameFont(MulDiv(layout::CaptionCentipoints, scale.dpi, 7200), true)) {
+      regular_(createGameFont(units::fromCentipoints(layout::LabelCentipoints, scale.dpi), false)),
+      bold_(createGameFont(units::fromCentipoints(layout::LabelCentipoints, scale.dpi), true)),
+      captionFont_(
+          createGameFont(units::fromCentipoints(layout::CaptionCentipoints, scale.dpi), true)) {
     for (std::size_t k = 0; k < Image1.size(); ++k) {
         Image1[k] = Picture(parseXpm(CardXpm[k]));
     }
     registerClassOnce(ClassName, CreateSolidBrush(BoardGreen), icon);
     dlgCommonDialog.engine = std::move(helpEngine);
-    dlgCommonDialog.title = L"ザムト";
+    dlgCommonDialog.title = widen(AppInfo.Title);
     buildMenus();
     const int width = scale_.px(layout::ClientWidth);
     const int height = scale_.px(layout::ClientHeight);
@@ -58,11 +59,13 @@ Form1::Form1(RandomGenerator& generator, Commands commands, HICON icon, BoardSca
     create(ClassName, 0, Style,
            {CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT + outer.right - outer.left,
             CW_USEDEFAULT + outer.bottom - outer.top},
-           nullptr, nullptr, L"ザムト");
+           nullptr, nullptr, widen(AppInfo.Title).c_str());
     SetMenu(hwnd(), [this] {
         const HMENU bar = CreateMenu();
-        AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(game), L"ゲーム");
-        AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), L"ヘルプ");
+        AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(game),
+                    widen(texts::Menu.game).c_str());
+        AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help),
+                    widen(texts::Menu.help).c_str());
         return bar;
     }());
     // The menu bar may take more height than the system's estimate (as under
@@ -87,11 +90,11 @@ Form1::~Form1() {
 
 void Form1::buildMenus() {
     game = CreatePopupMenu();
-    AppendMenuW(game, MF_STRING, start, L"新規ゲーム");
-    AppendMenuW(game, MF_STRING, end, L"終了");
+    AppendMenuW(game, MF_STRING, start, widen(texts::Menu.start).c_str());
+    AppendMenuW(game, MF_STRING, end, widen(texts::Menu.end).c_str());
     help = CreatePopupMenu();
-    AppendMenuW(help, MF_STRING, zamut, L"ザムトについて");
-    AppendMenuW(help, MF_STRING, version, L"バージョン");
+    AppendMenuW(help, MF_STRING, zamut, widen(texts::Menu.zamut).c_str());
+    AppendMenuW(help, MF_STRING, version, widen(texts::Menu.version).c_str());
 }
 
 void Form1::buildBoard() {
@@ -112,23 +115,24 @@ void Form1::buildBoard() {
         Image4x[slot] = card(hwnd(), computerRowImage(n), Image1[0]);
         Image3x[slot] = card(hwnd(), playerRowImage(n), Image1[0]);
     }
-    const auto addLabel = [this](HWND parent, int n, layout::Point at, const wchar_t* text,
+    const auto addLabel = [this](HWND parent, int n, layout::Point at, std::string_view text,
                                  const LabelLook& look) {
-        return std::make_unique<LabelControl>(parent, scale_.px(at), text, look, labelId(n));
+        return std::make_unique<LabelControl>(parent, scale_.px(at), widen(text), look, labelId(n));
     };
-    Label7 = addLabel(hwnd(), 7, layout::Label7, L"COM", centred);
-    Label8 = addLabel(hwnd(), 8, layout::Label8, L"あなた", centred);
-    Label1 = addLabel(hwnd(), 1, layout::Label1, L"",
+    Label7 = addLabel(hwnd(), 7, layout::Label7, texts::Computer, centred);
+    Label8 = addLabel(hwnd(), 8, layout::Label8, texts::Player, centred);
+    Label1 = addLabel(hwnd(), 1, layout::Label1, "",
                       LabelLook{captionFont_, BoardGreen, faceText, true});
 
     Picture1 =
         std::make_unique<PictureBox>(hwnd(), scale_.px(layout::Picture1), face, pictureId(1));
     const HWND panel = Picture1->hwnd();
-    Label2 = addLabel(panel, 2, layout::Label2, L"得点", LabelLook{bold_, face, faceText, true});
-    Label5 = addLabel(panel, 5, layout::Label5, L"あなた", regular);
-    Label6 = addLabel(panel, 6, layout::Label6, L"COM", regular);
-    Label3 = addLabel(panel, 3, layout::Label3, L"0", bold);
-    Label4 = addLabel(panel, 4, layout::Label4, L"0", bold);
+    Label2 =
+        addLabel(panel, 2, layout::Label2, texts::Score, LabelLook{bold_, face, faceText, true});
+    Label5 = addLabel(panel, 5, layout::Label5, texts::Player, regular);
+    Label6 = addLabel(panel, 6, layout::Label6, texts::Computer, regular);
+    Label3 = addLabel(panel, 3, layout::Label3, "0", bold);
+    Label4 = addLabel(panel, 4, layout::Label4, "0", bold);
 
     Picture2 =
         std::make_unique<PictureBox>(hwnd(), scale_.px(layout::Picture2), BoardGreen, pictureId(2));
@@ -208,8 +212,8 @@ void Form1::exitCommand() {
 
 void Form1::helpCommand() {
     // The file and the command are given anew on every request.
-    dlgCommonDialog.HelpFile = L"help.hlp";
-    dlgCommonDialog.HelpCommand = HelpContents;
+    dlgCommonDialog.HelpFile = widen(texts::HelpFile);
+    dlgCommonDialog.HelpCommand = texts::HelpContents;
     dlgCommonDialog.ShowHelp();
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "design/BoardLayout.h"
+#include "design/Units.h"
 #include "engine/BoardView.h"
 #include "engine/MatchState.h"
 #include "engine/Random.h"
@@ -24,7 +25,7 @@ namespace zamut::win {
 // (2 at 192 dpi, 1 up to 191), so they stay crisp.
 struct BoardScale {
     int dpi = 96;
-    int px(int twips) const { return MulDiv(twips, dpi, 1440); }
+    int px(int twips) const { return units::fromTwips(twips, dpi); }
     POINT px(layout::Point point) const { return {px(point.left), px(point.top)}; }
     RECT px(layout::Box box) const {
         return {px(box.left), px(box.top), px(box.left + box.width), px(box.top + box.height)};

@@ -3,6 +3,8 @@
 
 #include "windows/widgets/Window.h"
 
+#include "design/Texts.h"
+
 #include <exception>
 #include <stdexcept>
 
@@ -43,7 +45,7 @@ void reportFatalErrorAndExit(std::string_view what) {
     } catch (const std::exception&) {
         detail = L"unknown error";
     }
-    const std::wstring text = L"予期しないエラーが発生したため、終了します。\n\n" + detail;
+    const std::wstring text = widen(texts::FatalError) + L"\n\n" + detail;
     MessageBoxW(nullptr, text.c_str(), failureTitle().c_str(), MB_OK | MB_ICONERROR);
     ExitProcess(1);
 }
