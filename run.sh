@@ -13,6 +13,7 @@ play_packages=(
     cmake ninja-build g++ pkgconf
     qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libxcb1-dev libxkbcommon-dev
     fonts-monapo
+    xauth # so that a player on another computer can play over ssh -X
 )
 # What cross-building the Windows program needs.
 windows_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix zip)
@@ -86,7 +87,8 @@ case "${1:-}" in
     if ! has_display; then
         echo "ザムト needs a graphical display, and none is reachable (DISPLAY/WAYLAND_DISPLAY)."
         echo "The game is built: build/default/bin/zamut"
-        echo "To run it without a desktop, use a virtual X server:  scripts/with-xvfb.sh ./run.sh"
+        echo "Start it from a desktop session, or from another computer's desktop over SSH:"
+        echo "  ssh -X $(id -un)@$(hostname) $(pwd)/run.sh"
         exit 1
     fi
     exec build/default/bin/zamut

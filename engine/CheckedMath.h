@@ -31,8 +31,8 @@ inline std::int32_t checkedSub(std::int32_t a, std::int32_t b) {
 inline std::int32_t checkedToInt32(double integral) {
     // 2^31 is exact in double, so both bounds are compared without rounding.
     constexpr double lowest = -2147483648.0;
-    constexpr double past_highest = 2147483648.0;
-    if (!(integral >= lowest && integral < past_highest)) {
+    constexpr double pastHighest = 2147483648.0;
+    if (!(integral >= lowest && integral < pastHighest)) {
         throw std::overflow_error("value out of the 32-bit integer range");
     }
     return static_cast<std::int32_t>(integral);

@@ -23,9 +23,9 @@ std::uint64_t splitMix64(std::uint64_t x) {
 } // namespace
 
 std::uint64_t systemClockNow() {
-    const auto since_epoch = std::chrono::system_clock::now().time_since_epoch();
+    const auto sinceEpoch = std::chrono::system_clock::now().time_since_epoch();
     return static_cast<std::uint64_t>(
-        std::chrono::duration_cast<std::chrono::nanoseconds>(since_epoch).count());
+        std::chrono::duration_cast<std::chrono::nanoseconds>(sinceEpoch).count());
 }
 
 ClockMixedGenerator::ClockMixedGenerator(Clock clock, std::uint64_t seed)

@@ -45,7 +45,7 @@ void wireForm1(Form1& form, const FatalErrorHandler& onFatalError) {
                      guarded([f] { f->helpCommand(); }, onFatalError));
     QObject::connect(form.menu().version, &QAction::triggered, f,
                      guarded([f] { f->versionCommand(); }, onFatalError));
-    for (CardValue card = 1; card <= 9; ++card) {
+    for (CardValue card = 1; card <= HighestCard; ++card) {
         QObject::connect(form.image(handImage(card)), &PixelImage::clicked, f,
                          guarded([f, card] { f->playCardCommand(card); }, onFatalError));
     }

@@ -31,10 +31,6 @@ public:
     // Gives Enter and Esc to cmdOK, as the default and cancel button.
     bool preTranslateMessage(MSG& message);
 
-    std::unique_ptr<PictureBox> picIcon;
-    std::unique_ptr<LabelControl> Label1, Label2, Label3, Label4, lblDescription, lblDisclaimer;
-    HWND cmdOK = nullptr;
-
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -46,7 +42,10 @@ private:
     const Picture& iconPicture_;
     HWND owner_;
     std::function<void()> unloaded_;
+    std::unique_ptr<PictureBox> picIcon;
     std::unique_ptr<ImageControl> icon_;
+    std::unique_ptr<LabelControl> Label1, Label2, Label3, Label4, lblDescription, lblDisclaimer;
+    HWND cmdOK = nullptr;
     HFONT font_;
     HFONT titleFont_;
 };

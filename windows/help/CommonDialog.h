@@ -13,7 +13,7 @@ namespace zamut::win {
 // both to the help engine zamut-help.exe beside the running program.
 class CommonDialog {
 public:
-    // Kept for the next ShowHelp, as the component keeps its properties.
+    // Kept until the next request sets them again.
     std::wstring HelpFile;
     std::int16_t HelpCommand = 0;
 

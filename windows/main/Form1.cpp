@@ -69,7 +69,7 @@ Form1::Form1(RandomGenerator& generator, Commands commands, HICON icon, BoardSca
         return bar;
     }());
     // The menu bar may take more height than the system's estimate (as under
-    // Wine at high DPI): the client area gets exactly its designed size.
+    // Wine at high DPI): the client area gets exactly the size of the design.
     RECT client;
     GetClientRect(hwnd(), &client);
     SetWindowPos(hwnd(), nullptr, 0, 0, outer.right - outer.left + width - client.right,
