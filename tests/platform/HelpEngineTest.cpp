@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QLockFile>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -92,6 +93,11 @@ TEST(HelpView, ShowsTheHelpAsInertTextWithPicturesAsTheirAlternativeText) {
     EXPECT_EQ(view.toPlainText(), shown);
     EXPECT_TRUE(view.source().isEmpty());
     EXPECT_TRUE(outside.source().isEmpty());
+
+    // A repeated request brings back a window that was put away.
+    view.hide();
+    view.bringToFront();
+    EXPECT_TRUE(view.isVisible());
 }
 
 // The real engine, run as the game runs it, from a scratch folder laid out
@@ -199,7 +205,13 @@ TEST_F(HelpEngine, OneWindowPerFileOverASocketOnlyTheUserReaches) {
             EXPECT_EQ(second.exitCode(), 0);
             EXPECT_EQ(log(second), "forwarded " + path);
             EXPECT_EQ(log(first), "raised");
-            EXPECT_TRUE(QFileInfo(socket.arg(folder)).exists());
+            const QFileInfo server(socket.arg(folder));
+            EXPECT_TRUE(server.exists());
+            EXPECT_EQ(server.permissions() &
+                          ~(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                            QFile::ReadUser | QFile::WriteUser | QFile::ExeUser),
+                      0)
+                << "others may connect";
         }
         EXPECT_TRUE(QDir(openRun).isEmpty());
         stop();
@@ -214,6 +226,21 @@ TEST_F(HelpEngine, NeverHandsARequestToAnotherUser) {
     const QString socket = HelpInstance::serverPath(QString::fromStdString(path), run_);
     put(socket, "raise\n");
     EXPECT_EQ(log(start()), "shown " + path);
+    EXPECT_EQ(log(start()), "forwarded " + path) << "the stale file is replaced by a server";
+    stop();
+    // An engine waits while another claims the file, then asks the server
+    // that engine set up meanwhile.
+    QLockFile claimed(socket + ".lock");
+    ASSERT_TRUE(claimed.lock());
+    QProcess& waiting = start();
+    QTest::qWait(1000);
+    QLocalServer own;
+    ASSERT_TRUE(own.listen(socket));
+    QObject::connect(&own, &QLocalServer::newConnection,
+                     [&own] { own.nextPendingConnection()->write("ok\n"); });
+    claimed.unlock();
+    EXPECT_EQ(log(waiting), "forwarded " + path);
+    own.close();
     stop();
     QLocalServer planted;
     ASSERT_TRUE(planted.listen(socket)); // and never answers

@@ -119,7 +119,9 @@ TEST_F(Board, PicturesShowTheGreenThroughTheirCornersAndLookTheSameDisabled) {
 }
 
 TEST_F(Board, AWholeMatchThroughClicksOnEnabledCardsAndTheMenu) {
-    click(hand(3)); // before the first new game: disabled, nothing happens
+    for (int card = 1; card <= HighestCard; ++card) // until the first new game
+        EXPECT_FALSE(IsWindowEnabled(hand(card))) << card;
+    click(hand(3)); // nothing happens
     EXPECT_EQ(form.state().CurrentRound, 0);
     menu(Form1::start);
     EXPECT_EQ(form.label(LabelId::Label1).text(), L"１回戦");

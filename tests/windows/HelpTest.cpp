@@ -145,10 +145,17 @@ TEST_F(Help, ShowsTheFileReadOnlyInOneWindowPerFile) {
     ASSERT_NE(view, nullptr);
     EXPECT_TRUE(windowText(view).starts_with(L"ザムト ヘルプ\r"));
     EXPECT_TRUE(GetWindowLongPtrW(view, GWL_STYLE) & ES_READONLY);
-    // A second engine for the same file raises the first window and ends.
+    // A second engine for the same file brings the first window to the front
+    // and ends.
+    const HWND other = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10,
+                                       nullptr, nullptr, nullptr, nullptr);
+    SetForegroundWindow(other);
+    ASSERT_TRUE(waitFor([&] { return GetForegroundWindow() == other; }));
     const Process second(dialog.engine, L"\"" + file + L"\" 3");
     EXPECT_EQ(second.exitCode(10000), 0U);
     EXPECT_EQ(windowsOf(L"ZamutHelp").size(), 1U);
+    EXPECT_TRUE(waitFor([&] { return GetForegroundWindow() == GetParent(view); }));
+    DestroyWindow(other);
 }
 
 TEST_F(Help, SaysInJapaneseWhenTheFileIsMissing) {
