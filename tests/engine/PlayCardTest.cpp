@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// Playing a card: scoring, round captions, refused cards and the verdicts.
-#include "RecordingBoard.h"
+// Playing a card: the board it leaves, scoring, round captions, refused cards
+// and the verdicts.
+#include "SnapshotBoard.h"
 
 #include <gtest/gtest.h>
 
@@ -10,58 +11,64 @@ namespace zamut {
 namespace {
 
 using namespace zamut::testing;
-using Calls = std::vector<std::string>;
 
-TEST(PlayCard, WinLossAndTieScoreAndAdvanceInOrder) {
+TEST(PlayCard, WinLossAndTieScoreAndTurnTheCardsUp) {
     DealtMatch match({1, 4, 5, 2, 3, 6, 7, 8, 9});
-
-    PlayCard(match.state, match.board, 9); // 9 beats 1: the player takes 10
-    EXPECT_EQ(match.board.calls, (Calls{"disable Image29", "show Image29 0", "show Image31 9",
-                                        "show Image41 1", "Label3 10", "Label1 2回戦"}));
-    match.board.calls.clear();
-    PlayCard(match.state, match.board, 2); // 2 loses to 4: the computer takes 6
-    EXPECT_EQ(match.board.calls, (Calls{"disable Image22", "show Image22 0", "show Image32 2",
-                                        "show Image42 4", "Label4 6", "Label1 3回戦"}));
-    match.board.calls.clear();
-    PlayCard(match.state, match.board, 5); // a tie scores nobody
-    EXPECT_EQ(match.board.calls, (Calls{"disable Image25", "show Image25 0", "show Image33 5",
-                                        "show Image43 5", "Label1 4回戦"}));
-    EXPECT_EQ(match.state.PlayerTotal, 10);
-    EXPECT_EQ(match.state.ComputerTotal, 6);
-    EXPECT_EQ(match.state.CurrentRound, 4);
+    const struct {
+        CardValue card;
+        int round;
+        const char *playerTotal, *computerTotal, *caption;
+    } plays[] = {
+        {9, 1, "10", "0", "2回戦"}, // 9 beats 1: the player takes 10
+        {2, 2, "10", "6", "3回戦"}, // 2 loses to 4: the computer takes 6
+        {5, 3, "10", "6", "4回戦"}, // a tie scores nobody
+    };
+    for (const auto& [card, round, playerTotal, computerTotal, caption] : plays) {
+        match.play({card});
+        const SnapshotBoard& board = match.board;
+        EXPECT_EQ(board.picture(handImage(card)), BackPicture) << card;
+        EXPECT_FALSE(board.enabled[SnapshotBoard::key(handImage(card))]) << card;
+        EXPECT_EQ(board.picture(playerRowImage(round)), card);
+        EXPECT_EQ(board.picture(computerRowImage(round)), match.state.ComputerCard[round]);
+        EXPECT_EQ(board.caption(LabelId::Label3), playerTotal);
+        EXPECT_EQ(board.caption(LabelId::Label4), computerTotal);
+        EXPECT_EQ(board.caption(LabelId::Label1), caption);
+        EXPECT_EQ(match.state.CurrentRound, round + 1);
+    }
+    EXPECT_EQ(match.board.picture(playerRowImage(4)), BackPicture);
+    EXPECT_TRUE(match.board.enabled[SnapshotBoard::key(handImage(1))]);
 }
 
 TEST(PlayCard, OnlyCardOneInRoundOneGivesTheFullWidthTwo) {
     DealtMatch first({9, 8, 7, 6, 5, 4, 3, 2, 1});
-    PlayCard(first.state, first.board, 1);
-    EXPECT_EQ(first.board.calls.back(), "Label1 ２回戦");
+    first.play({1});
+    EXPECT_EQ(first.board.caption(LabelId::Label1), "２回戦");
 
     DealtMatch later({9, 8, 7, 6, 5, 4, 3, 2, 1});
-    PlayCard(later.state, later.board, 2);
-    PlayCard(later.state, later.board, 1);
-    EXPECT_EQ(later.board.calls.back(), "Label1 3回戦");
+    later.play({2, 1});
+    EXPECT_EQ(later.board.caption(LabelId::Label1), "3回戦");
 }
 
 TEST(PlayCard, DoesNothingAtAllBeforeTheFirstNewGame) {
     MatchState state;
-    RecordingBoard board;
+    SnapshotBoard board;
     PlayCard(state, board, 5);
     EXPECT_EQ(state, MatchState{});
-    EXPECT_TRUE(board.calls.empty());
+    EXPECT_EQ(board, SnapshotBoard{});
 }
 
 TEST(PlayCard, RejectsCardsOutsideTheHandAndChangesNothing) {
     DealtMatch match({1, 2, 3, 4, 5, 6, 7, 8, 9});
     match.state.PlayerCard[5] = 3; // stale entry of an earlier match: not "played"
-    PlayCard(match.state, match.board, 3);
+    match.play({3});
     const MatchState before = match.state;
-    match.board.calls.clear();
+    const SnapshotBoard shown = match.board;
 
     for (int bad : {0, 10, -1, 3})
         EXPECT_THROW(PlayCard(match.state, match.board, bad), std::invalid_argument) << bad;
     EXPECT_EQ(match.state, before);
-    EXPECT_TRUE(match.board.calls.empty());
-    PlayCard(match.state, match.board, 5); // and the match goes on
+    EXPECT_EQ(match.board, shown);
+    match.play({5}); // and the match goes on
     EXPECT_EQ(match.state.CurrentRound, 3);
 }
 
@@ -84,11 +91,12 @@ TEST(JudgeMatch, VerdictsOfWholeMatches) {
     for (const Case& c : cases) {
         DealtMatch match(c.computer);
         for (int card : c.player)
-            PlayCard(match.state, match.board, card);
+            match.play({card});
         EXPECT_EQ(match.state.PlayerTotal, c.playerTotal);
         EXPECT_EQ(match.state.ComputerTotal, c.computerTotal);
         EXPECT_EQ(match.state.CurrentRound, 9);
-        EXPECT_EQ(match.board.calls.back(), "Label1 " + c.verdict);
+        EXPECT_EQ(match.board.caption(LabelId::Label1), c.verdict);
+        EXPECT_EQ(match.board.caption(LabelId::Label3), std::to_string(c.playerTotal));
     }
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The random number rule: bounds, rounding and overflow.
-#include "RecordingBoard.h"
+#include "ScriptedGenerator.h"
+#include "engine/Match.h"
 
 #include <gtest/gtest.h>
 

@@ -2,6 +2,7 @@
 // Random user actions on the real windows, checked against a shadow engine.
 #include "GameFixture.h"
 #include "ScriptedGenerator.h"
+#include "SnapshotBoard.h"
 
 #include "engine/Match.h"
 
@@ -26,26 +27,7 @@ std::uint64_t envNumber(const char* name, std::uint64_t fallback) {
     return qEnvironmentVariableIsEmpty(name) ? fallback : qgetenv(name).toULongLong();
 }
 
-// The board as the shadow engine last drew it, keyed by row * 10 + slot, or
-// by label number: what every control must show. It starts as a fresh board.
-struct SnapshotBoard final : BoardView {
-    SnapshotBoard() {
-        for (CardValue card = 1; card <= HighestCard; ++card)
-            pictures[key(handImage(card))] = toCardPicture(card);
-    }
-    void ShowCardPicture(ImageId image, CardPicture picture) override {
-        pictures[key(image)] = picture;
-    }
-    void SetCardEnabled(ImageId handImage, bool on) override { enabled[key(handImage)] = on; }
-    void SetCaption(LabelId label, std::string_view text) override {
-        captions[std::size_t(label)] = text;
-    }
-    static std::size_t key(ImageId image) { return std::size_t(image.row) * 10 + image.slot; }
-
-    std::array<CardPicture, 50> pictures{};
-    std::array<bool, 50> enabled{};
-    std::array<std::string, 5> captions{"", "", "", "0", "0"};
-};
+using testing::SnapshotBoard;
 
 enum class Action { PlayHand, ClickBoard, NewGame, Help, About, AboutOK, AboutKey, AboutCloseBox };
 
