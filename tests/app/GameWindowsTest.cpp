@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
-// How the game's windows live together: About, closing and exit.
+// How the game's windows live together: About, closing and exit, and the
+// fatal error that ends them all.
 #include "GameFixture.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QMessageBox>
 #include <QTimer>
 
 namespace zamut {
@@ -43,6 +46,34 @@ TEST_F(GameWindows, EndsWhenTheLastWindowClosesOrOnExit) {
                   form.menu().end->trigger();
               }),
               0);
+}
+
+TEST_F(GameWindows, AFailureInsideAnEventGoesToTheFatalErrorHandler) {
+    generator.script = {1e10f}; // far outside 0..1: the deal's card overflows
+    form.menu().start->trigger();
+    ASSERT_EQ(fatalErrors.size(), 1);
+    EXPECT_TRUE(fatalErrors[0].contains(QStringLiteral("range")));
+}
+
+TEST(FatalError, ShowsTheStandardCriticalMessageInJapaneseAndEndsWithStatusOne) {
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString text;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            icon = box->icon();
+            text = box->text();
+            box->buttons().value(0)->click();
+        }
+    });
+    poll.start(10);
+    QTimer::singleShot(0, [] { reportFatalErrorAndExit(QStringLiteral("overflow")); });
+    EXPECT_EQ(QApplication::exec(), 1);
+    EXPECT_EQ(icon, QMessageBox::Critical);
+    EXPECT_TRUE(text.startsWith(QStringLiteral("予期しないエラー")) && text.contains("overflow"));
+    // Qt's own Japanese texts were installed for the box.
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"),
+              QStringLiteral("キャンセル"));
 }
 
 } // namespace

@@ -1,10 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Clicks, pictures and captions on the board, and the fatal error path.
+// Clicks, pictures and captions on the board.
 #include "GameFixture.h"
-
-#include <QAbstractButton>
-#include <QMessageBox>
-#include <QTimer>
 
 namespace zamut {
 namespace {
@@ -39,34 +35,6 @@ TEST_F(Board, TheLongestVerdictFitsLeftOfTheScorePanel) {
     EXPECT_TRUE(box.left() >= 8 && box.right() < 304 - 8 && box.top() == 168);
     EXPECT_LE(box.height(), 2 * QFontMetrics(caption->font()).height());
     EXPECT_EQ(box.height(), caption->heightForWidth(box.width()));
-}
-
-TEST_F(Board, AFailureInsideAnEventGoesToTheFatalErrorHandler) {
-    generator.script = {1e10f}; // far outside 0..1: the deal's card overflows
-    form.menu().start->trigger();
-    ASSERT_EQ(fatalErrors.size(), 1);
-    EXPECT_TRUE(fatalErrors[0].contains(QStringLiteral("range")));
-}
-
-TEST(FatalError, ShowsTheStandardCriticalMessageInJapaneseAndEndsWithStatusOne) {
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QString text;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            icon = box->icon();
-            text = box->text();
-            box->buttons().value(0)->click();
-        }
-    });
-    poll.start(10);
-    QTimer::singleShot(0, [] { reportFatalErrorAndExit(QStringLiteral("overflow")); });
-    EXPECT_EQ(QApplication::exec(), 1);
-    EXPECT_EQ(icon, QMessageBox::Critical);
-    EXPECT_TRUE(text.startsWith(QStringLiteral("予期しないエラー")) && text.contains("overflow"));
-    // Qt's own Japanese texts were installed for the box.
-    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"),
-              QStringLiteral("キャンセル"));
 }
 
 } // namespace
