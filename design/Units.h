@@ -28,9 +28,4 @@ constexpr int fromCentipoints(int centipoints, int dpi) {
     return pixels(centipoints, CentipointsPerInch, dpi);
 }
 
-// Design pixels (those of the 96-dpi screen) at `dpi`.
-constexpr int fromDesignPixels(int pixels96, int dpi) {
-    return pixels(pixels96, DesignDpi, dpi);
-}
-
 } // namespace zamut::units
