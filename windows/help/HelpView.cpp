@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The help window: the help file's Markdown laid out as rich text, formats
-// applied by range to text that went in as plain text.
+// The help window: the help file's Markdown laid out as rich text that we
+// write ourselves, every character of the file escaped.
 
 #include "windows/help/HelpView.h"
 

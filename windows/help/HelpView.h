@@ -11,8 +11,8 @@ namespace zamut::win {
 
 // A read-only rich edit in a window of its own. The file's Markdown is shown
 // formatted (headings, bold, lists, tables as columns), never as the marks;
-// a failure's message as plain text. The file's text goes in as plain text
-// only, so nothing in it is ever read as rich text.
+// a failure's message as plain text. Every character of the file goes in
+// escaped, so nothing in it is ever read as rich text.
 class HelpView final : public Window {
 public:
     // Made hidden, marked with the file's key before the text goes in, so
