@@ -4,6 +4,8 @@
 
 #include "engine/BoardView.h"
 
+#include <string_view>
+
 namespace zamut::layout {
 
 struct Point {
@@ -44,9 +46,10 @@ constexpr Point cardAt(ImageId id) {
     return {};
 }
 
-// Labels grow from their top-left corner to fit their text, in a 12-point
-// font; the round caption in a 14.25-point bold one, and only it may move
+// Labels grow from their top-left corner to fit their text, in the game's
+// 12-point font; the round caption in a 14.25-point bold one, and only it may move
 // (left of the score panel, when a long verdict would run under it).
+inline constexpr std::string_view FontFace = "ＭＳ Ｐゴシック"; // each front end has fallbacks
 inline constexpr int LabelCentipoints = 1200;
 inline constexpr int CaptionCentipoints = 1425;
 inline constexpr Point Label7{240, 840};   // COM

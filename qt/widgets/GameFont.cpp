@@ -3,6 +3,9 @@
 
 #include "qt/widgets/GameFont.h"
 
+#include "design/BoardLayout.h"
+#include "qt/widgets/DesignText.h"
+
 #include <QFontDatabase>
 #include <QStringList>
 
@@ -15,7 +18,7 @@ namespace {
 // which cost more start-up time than all the card pictures together.
 QString installedFamily() {
     static const QStringList chain = {
-        QStringLiteral("MS PGothic"), QStringLiteral("ＭＳ Ｐゴシック"),
+        QStringLiteral("MS PGothic"), qtText(layout::FontFace),
         QStringLiteral("Monapo"),     QStringLiteral("IPAPGothic"),
         QStringLiteral("IPAGothic"),  QStringLiteral("Noto Sans CJK JP"),
         QStringLiteral("VL PGothic"), QStringLiteral("TakaoPGothic"),

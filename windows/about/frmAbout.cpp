@@ -53,7 +53,7 @@ void frmAbout::showModeless() {
     }
     RECT outer = winRect(about::Client);
     AdjustWindowRectEx(&outer, Style, FALSE, ExStyle);
-    create(ClassName, ExStyle, Style, outer, owner_, nullptr, L"ﾊﾞｰｼﾞｮﾝ情報");
+    create(ClassName, ExStyle, Style, outer, owner_, nullptr, L""); // Load captions it
     buildControls();
     Load();
     ShowWindow(hwnd(), SW_SHOW);

@@ -3,6 +3,9 @@
 
 #include "windows/widgets/GameFont.h"
 
+#include "design/BoardLayout.h"
+#include "windows/widgets/Window.h"
+
 namespace zamut::win {
 
 namespace {
@@ -28,14 +31,16 @@ bool isInstalled(const wchar_t* face) {
 
 std::wstring gameFontFace() {
     static const std::wstring face = [] {
-        for (const wchar_t* candidate : {L"ＭＳ Ｐゴシック", L"Meiryo UI", L"Yu Gothic UI"}) {
-            if (isInstalled(candidate)) {
-                return std::wstring(candidate);
+        const std::wstring designed = widen(layout::FontFace);
+        for (const std::wstring& candidate :
+             {designed, std::wstring(L"Meiryo UI"), std::wstring(L"Yu Gothic UI")}) {
+            if (isInstalled(candidate.c_str())) {
+                return candidate;
             }
         }
         // None installed: the designed name, for a font substitute (as under
         // Wine) or the font mapper's nearest face.
-        return std::wstring(L"ＭＳ Ｐゴシック");
+        return designed;
     }();
     return face;
 }
