@@ -39,20 +39,6 @@ TEST(NewGame, RedrawsRepeatsThenResetsMatchAndBoardAndEnablesTheHand) {
     EXPECT_EQ(board, fresh);
 }
 
-// The deal alone: the board as it starts but for the hand's states, which it
-// leaves as they were, and no round caption.
-TEST(Deal, ResetsTheBoardButTheHandsStates) {
-    DealtMatch match({9, 8, 7, 6, 5, 4, 3, 2, 1});
-    match.play({1, 9});
-    ScriptedGenerator generator;
-    generator.nextDeal({1, 2, 3, 4, 5, 6, 7, 8, 9});
-    Deal(match.state, match.board, generator);
-    SnapshotBoard fresh;
-    fresh.enabled = match.board.enabled;
-    EXPECT_EQ(match.board, fresh);
-    EXPECT_FALSE(match.board.enabled[SnapshotBoard::key(handImage(9))]);
-}
-
 // Two launches differ only in the clock; the same seed must still deal apart.
 TEST(Deal, TheClockChangesTheDeal) {
     ClockMixedGenerator early([] { return std::uint64_t{1}; });

@@ -169,54 +169,58 @@ TEST_F(HelpEngine, ReportsAMissingOrBrokenFileInAWindowOfItsOwn) {
         EXPECT_EQ(engine->state(), QProcess::Running);
 }
 
-// The installed help file, found from the engine's own folder, gets one
-// window. Its socket sits where no other user can plant one, in a folder
-// whose name fits a socket; an unsafe folder means a window per request,
-// never none.
-TEST_F(HelpEngine, OneWindowPerFileOverASocketOnlyTheUserReaches) {
+// The socket's folder: $XDG_RUNTIME_DIR when only the user enters it, else one
+// made for the user in the temp folder (or in /tmp when the temp folder's name
+// leaves no room for a socket's); none when someone else made that one.
+TEST(HelpInstance, KeepsItsSocketWhereOnlyTheUserReaches) {
+    const QTemporaryDir root;
     const QString own = QString("zamut-help-%1").arg(::getuid());
-    const QString longTmp = root_.filePath(QString(120, 'x'));
-    const QString openRun = root_.filePath("open-run");
-    ASSERT_TRUE(QDir().mkpath(longTmp) && QDir().mkpath(openRun) &&
-                QDir().mkpath(tmp_ + "/other/" + own));
-    ASSERT_EQ(::chmod(openRun.toLocal8Bit().constData(), 0755), 0);
-    ASSERT_EQ(::chmod((tmp_ + "/other/" + own).toLocal8Bit().constData(), 0777), 0);
+    const QString run = root.filePath("run"), openRun = root.filePath("open-run"),
+                  tmp = root.filePath("tmp"), longTmp = root.filePath(QString(120, 'x'));
+    ASSERT_TRUE(QDir().mkdir(run, QFile::ExeOwner | QFile::ReadOwner | QFile::WriteOwner) &&
+                QDir().mkdir(openRun, QFile::ExeOwner | QFile::ReadOwner | QFile::WriteOwner |
+                                          QFile::ReadOther | QFile::ExeOther) &&
+                QDir().mkpath(longTmp) && QDir().mkpath(tmp + "/other/" + own));
+    ASSERT_EQ(::chmod((tmp + "/other/" + own).toLocal8Bit().constData(), 0777), 0);
     const struct {
-        QStringList env;
-        QString folder; // empty: no single window
+        QString runtime, temp, folder;
     } cases[] = {
-        {{"XDG_RUNTIME_DIR=" + run_, "TMPDIR=" + tmp_}, run_},
-        {{"XDG_RUNTIME_DIR=" + openRun, "TMPDIR=" + tmp_}, tmp_ + '/' + own},
-        {{"TMPDIR=" + longTmp}, "/tmp/" + own},
-        {{"TMPDIR=" + tmp_ + "/other"}, ""},
+        {run, tmp, run},
+        {openRun, tmp, tmp + '/' + own},
+        {"", longTmp, "/tmp/" + own},
+        {"", tmp + "/other", ""},
     };
-    const std::string path = put(share_ + "/help.hlp");
-    const QString socket = HelpInstance::serverPath(QString::fromStdString(path), "%1");
-    for (const auto& [env, folder] : cases) {
-        SCOPED_TRACE(env.join(' ').toStdString());
-        env_ = env;
-        QProcess& first = start();
-        ASSERT_EQ(log(first), "shown " + path);
-        QProcess& second = start();
-        if (folder.isEmpty()) {
-            EXPECT_EQ(log(second), "shown " + path);
-        } else { // the second request goes to the first window
-            ASSERT_TRUE(second.waitForFinished(WaitMs));
-            EXPECT_EQ(second.exitCode(), 0);
-            EXPECT_EQ(log(second), "forwarded " + path);
-            EXPECT_EQ(log(first), "raised");
-            const QFileInfo server(socket.arg(folder));
-            EXPECT_TRUE(server.exists());
-            EXPECT_EQ(server.permissions() &
-                          ~(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
-                            QFile::ReadUser | QFile::WriteUser | QFile::ExeUser),
-                      0)
-                << "others may connect";
-        }
-        EXPECT_TRUE(QDir(openRun).isEmpty());
-        stop();
-        EXPECT_FALSE(QFileInfo(socket.arg(folder)).exists()) << "left after SIGTERM";
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR"), temp = qgetenv("TMPDIR");
+    for (const auto& [runtimeDir, tempDir, folder] : cases) {
+        qputenv("XDG_RUNTIME_DIR", runtimeDir.toLocal8Bit());
+        qputenv("TMPDIR", tempDir.toLocal8Bit());
+        EXPECT_EQ(HelpInstance::privateFolder().toStdString(), folder.toStdString());
     }
+    qputenv("XDG_RUNTIME_DIR", runtime);
+    qputenv("TMPDIR", temp);
+    EXPECT_TRUE(QDir(openRun).isEmpty());
+}
+
+// The installed help file, found from the engine's own folder, gets one
+// window: a second request goes to the first window over a socket that only
+// the user may connect to, and that goes with the engine.
+TEST_F(HelpEngine, OneWindowPerFileOverASocketOnlyTheUserReaches) {
+    const std::string path = put(share_ + "/help.hlp");
+    const QFileInfo socket(HelpInstance::serverPath(QString::fromStdString(path), run_));
+    QProcess& first = start();
+    ASSERT_EQ(log(first), "shown " + path);
+    QProcess& second = start();
+    ASSERT_TRUE(second.waitForFinished(WaitMs));
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(log(second), "forwarded " + path);
+    EXPECT_EQ(log(first), "raised");
+    EXPECT_TRUE(socket.exists());
+    EXPECT_EQ(socket.permissions() & ~(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                       QFile::ReadUser | QFile::WriteUser | QFile::ExeUser),
+              0)
+        << "others may connect";
+    stop();
+    EXPECT_FALSE(QFileInfo::exists(socket.filePath())) << "left after SIGTERM";
 }
 
 // Something in the socket's place that is no socket, a server that never

@@ -2,6 +2,9 @@
 // The board's layout: places, sizes, colours and menus.
 #include "GameFixture.h"
 
+#include "design/BoardLayout.h"
+#include "design/Units.h"
+
 #include <QFontInfo>
 #include <QMenu>
 #include <QMenuBar>
@@ -11,26 +14,46 @@ namespace {
 
 using Board = testing::GameFixture;
 
+// Design twips as pixels on the 96-dpi screen the tests run on.
+int px(int twips) {
+    return units::fromTwips(twips, units::DesignDpi);
+}
+QPoint at(layout::Point point) {
+    return {px(point.left), px(point.top)};
+}
+QRect rect(layout::Box box) {
+    return {px(box.left), px(box.top), px(box.width), px(box.height)};
+}
+
 TEST_F(Board, EveryControlStandsInPlace) {
-    EXPECT_EQ(form.centralWidget()->size(), QSize(453, 358));
+    EXPECT_EQ(form.centralWidget()->size(),
+              QSize(px(layout::ClientWidth), px(layout::ClientHeight)));
     EXPECT_EQ(form.windowTitle(), QStringLiteral("ザムト"));
     EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(form.windowFlags() & Qt::WindowMinimizeButtonHint);
-    EXPECT_EQ(boardRect(named<PictureBox>("Picture1")), QRect(304, 144, 121, 81));
-    EXPECT_EQ(boardRect(named<PictureBox>("Picture2")), QRect(40, 232, 369, 57));
+    EXPECT_EQ(boardRect(named<PictureBox>("Picture1")), rect(layout::Picture1));
+    EXPECT_EQ(boardRect(named<PictureBox>("Picture2")), rect(layout::Picture2));
     EXPECT_EQ(named<PictureBox>("Picture1")->frameWidth(), 2);
+    // Inside a panel, places count from its client area, within the 2-pixel edge.
+    const QPoint scores = rect(layout::Picture1).topLeft() + QPoint(2, 2);
+    const QPoint hand = rect(layout::Picture2).topLeft() + QPoint(2, 2);
     const std::vector<std::pair<QLabel*, QPoint>> labels = {
-        {named<QLabel>("Label7"), {16, 56}},   {named<QLabel>("Label8"), {8, 104}},
-        {named<QLabel>("Label1"), {207, 168}}, {named<QLabel>("Label2"), {346, 154}},
-        {named<QLabel>("Label5"), {322, 178}}, {named<QLabel>("Label6"), {378, 178}},
-        {named<QLabel>("Label3"), {338, 202}}, {named<QLabel>("Label4"), {386, 202}}};
+        {named<QLabel>("Label7"), at(layout::Label7)},
+        {named<QLabel>("Label8"), at(layout::Label8)},
+        {named<QLabel>("Label1"), {207, 168}}, // placed for its text
+        {named<QLabel>("Label2"), scores + at(layout::Label2)},
+        {named<QLabel>("Label5"), scores + at(layout::Label5)},
+        {named<QLabel>("Label6"), scores + at(layout::Label6)},
+        {named<QLabel>("Label3"), scores + at(layout::Label3)},
+        {named<QLabel>("Label4"), scores + at(layout::Label4)}};
     for (const auto& [label, topLeft] : labels)
         EXPECT_EQ(boardRect(label).topLeft(), topLeft) << label->objectName().toStdString();
-    for (int i = 1; i <= 9; ++i) {
-        const int column = 64 + 40 * (i - 1);
-        EXPECT_EQ(boardRect(form.image(computerRowImage(i))), QRect(column, 48, 24, 34));
-        EXPECT_EQ(boardRect(form.image(playerRowImage(i))), QRect(column, 96, 24, 34));
-        EXPECT_EQ(boardRect(form.image(handImage(i))), QRect(50 + 40 * (i - 1), 242, 24, 34));
+    const QSize card(px(layout::CardWidth), px(layout::CardHeight));
+    for (int i = 1; i <= HighestCard; ++i) {
+        for (const ImageId id : {computerRowImage(i), playerRowImage(i)})
+            EXPECT_EQ(boardRect(form.image(id)), QRect(at(layout::cardAt(id)), card));
+        EXPECT_EQ(boardRect(form.image(handImage(i))),
+                  QRect(hand + at(layout::cardAt(handImage(i))), card));
     }
 }
 
@@ -80,10 +103,9 @@ TEST_F(Board, ResizingKeepsEveryControlInPlace) {
     form.resize(form.width() + 200, form.height() + 150);
     const QImage bigger = form.centralWidget()->grab().toImage();
     EXPECT_EQ(bigger.pixelColor(bigger.width() - 5, bigger.height() - 5), QColor(0, 128, 0));
-    EXPECT_EQ(boardRect(form.image(handImage(9))).topLeft(), QPoint(370, 242));
+    EXPECT_EQ(boardRect(named<PictureBox>("Picture1")), rect(layout::Picture1));
     form.resize(200, 150);
-    EXPECT_EQ(boardRect(named<PictureBox>("Picture1")).topLeft(),
-              QPoint(304, 144)); // outside now, hidden
+    EXPECT_EQ(boardRect(named<PictureBox>("Picture1")), rect(layout::Picture1)); // outside now
 }
 
 } // namespace
