@@ -21,6 +21,10 @@ inline constexpr MenuCaptions Menu{"ゲーム", "新規ゲーム",     "終了",
 inline constexpr std::string_view Computer = "COM";
 inline constexpr std::string_view Player = "あなた";
 inline constexpr std::string_view Score = "得点";
+// What screen readers call the hand's panel and each card in it.
+inline constexpr std::string_view Hand = "手札";
+// The name a Windows screen reader reads for pressing a hand card.
+inline constexpr std::string_view PressAction = "押す";
 
 inline constexpr std::string_view HelpTitle = "ザムト ヘルプ";
 
@@ -44,7 +48,7 @@ inline std::string cardName(int picture) {
 inline std::string imageName(ImageId id, int picture) {
     switch (id.row) {
     case ImageRow::Hand:
-        return "手札 " + cardName(picture);
+        return std::string(Hand) + " " + cardName(picture);
     case ImageRow::Player:
         return std::string(Player) + " " + std::to_string(id.slot) + "回戦 " + cardName(picture);
     case ImageRow::Computer:

@@ -136,6 +136,7 @@ void Form1::buildBoard() {
 
     Picture1 = new PictureBox(board, px(layout::Picture1));
     Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setAccessibleName(qtText(texts::Score));
     Picture1->setAutoFillBackground(true);
     QPalette panelColours = Picture1->palette();
     panelColours.setColor(QPalette::Window, face);
@@ -150,6 +151,7 @@ void Form1::buildBoard() {
 
     Picture2 = new PictureBox(board, px(layout::Picture2));
     Picture2->setObjectName(QStringLiteral("Picture2"));
+    Picture2->setAccessibleName(qtText(texts::Hand));
     Picture2->setAutoFillBackground(true);
     QPalette hand = green;
     hand.setColor(QPalette::WindowText, Qt::white);

@@ -132,6 +132,8 @@ def play():
     check(board is not None, "the board window ザムト is on the bus")
     if board is None:
         return
+    for group in ("得点", "手札"):  # Qt's grouping role reads as a panel
+        check(find(board, "panel", group) is not None, f"the panel {group} is a named group")
     hand = {v: find(board, "push button", f"手札 {v}筒") for v in range(1, 10)}
     check(all(hand.values()), "nine hand cards are push buttons named 手札 1筒..9筒")
     check(not any(sensitive(c) for c in hand.values() if c), "the hand is unavailable before a new game")

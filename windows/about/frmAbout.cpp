@@ -100,6 +100,7 @@ void frmAbout::buildControls() {
         ok.width, ok.height, hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDOK)),
         GetModuleHandleW(nullptr), nullptr);
     SendMessageW(cmdOK, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    makeButtonPressable(cmdOK);
 }
 
 bool frmAbout::preTranslateMessage(MSG& message) {

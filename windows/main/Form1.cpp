@@ -9,6 +9,8 @@
 #include "textlayout/RoundCaption.h"
 #include "windows/widgets/GameFont.h"
 
+#include <oleacc.h>
+
 #include "res/cards/0.xpm"
 #include "res/cards/1.xpm"
 #include "res/cards/2.xpm"
@@ -103,17 +105,20 @@ void Form1::buildBoard() {
     const LabelLook regular{regular_, face, faceText};
     const LabelLook bold{bold_, face, faceText};
     const LabelLook centred{regular_, face, faceText, true};
-    const auto card = [this](HWND parent, ImageId id, const Picture& picture) {
-        return std::make_unique<ImageControl>(
+    const auto card = [this](HWND parent, ImageId id, CardPicture shown) {
+        auto image = std::make_unique<ImageControl>(
             parent, controlId(id), scale_.px(layout::cardAt(id)),
-            SIZE{scale_.px(layout::CardWidth), scale_.px(layout::CardHeight)}, picture,
-            scale_.pictureFactor());
+            SIZE{scale_.px(layout::CardWidth), scale_.px(layout::CardHeight)},
+            Image1[static_cast<std::size_t>(shown)], scale_.pictureFactor(),
+            id.row == ImageRow::Hand);
+        image->setAccessibleName(widen(texts::imageName(id, shown)));
+        return image;
     };
 
     for (int n = 1; n <= RoundCount; ++n) {
         const auto slot = static_cast<std::size_t>(n - 1);
-        Image4x[slot] = card(hwnd(), computerRowImage(n), Image1[0]);
-        Image3x[slot] = card(hwnd(), playerRowImage(n), Image1[0]);
+        Image4x[slot] = card(hwnd(), computerRowImage(n), BackPicture);
+        Image3x[slot] = card(hwnd(), playerRowImage(n), BackPicture);
     }
     const auto addLabel = [this](HWND parent, int n, layout::Point at, std::string_view text,
                                  const LabelLook& look) {
@@ -126,6 +131,7 @@ void Form1::buildBoard() {
 
     Picture1 =
         std::make_unique<PictureBox>(hwnd(), scale_.px(layout::Picture1), face, pictureId(1));
+    Picture1->setAccessibleName(widen(texts::Score));
     const HWND panel = Picture1->hwnd();
     Label2 =
         addLabel(panel, 2, layout::Label2, texts::Score, LabelLook{bold_, face, faceText, true});
@@ -133,12 +139,16 @@ void Form1::buildBoard() {
     Label6 = addLabel(panel, 6, layout::Label6, texts::Computer, regular);
     Label3 = addLabel(panel, 3, layout::Label3, "0", bold);
     Label4 = addLabel(panel, 4, layout::Label4, "0", bold);
+    for (const LabelId total : {LabelId::Label3, LabelId::Label4}) {
+        label(total).setText(L"0", widen(texts::totalName(total, "0")));
+    }
 
     Picture2 =
         std::make_unique<PictureBox>(hwnd(), scale_.px(layout::Picture2), BoardGreen, pictureId(2));
+    Picture2->setAccessibleName(widen(texts::Hand));
     for (int v = 1; v <= HighestCard; ++v) {
         const auto slot = static_cast<std::size_t>(v - 1);
-        Image2x[slot] = card(Picture2->hwnd(), handImage(v), Image1[slot + 1]);
+        Image2x[slot] = card(Picture2->hwnd(), handImage(v), toCardPicture(v));
         EnableWindow(Image2x[slot]->hwnd(), FALSE);
     }
     // The picture boxes lie above every label and image of the window.
@@ -174,27 +184,50 @@ LabelControl& Form1::label(LabelId id) const {
 
 void Form1::ShowCardPicture(ImageId id, CardPicture shown) {
     image(id).setPicture(Image1.at(static_cast<std::size_t>(shown)));
+    image(id).setAccessibleName(widen(texts::imageName(id, shown)));
 }
 
 void Form1::SetCardEnabled(ImageId handImage, bool on) {
     if (handImage.row != ImageRow::Hand) {
         throw std::invalid_argument("only hand images take clicks");
     }
-    EnableWindow(image(handImage).hwnd(), on ? TRUE : FALSE);
+    const HWND card = image(handImage).hwnd();
+    if ((IsWindowEnabled(card) != FALSE) != on) {
+        EnableWindow(card, on ? TRUE : FALSE);
+        announce(card, EVENT_OBJECT_STATECHANGE);
+    }
 }
 
 void Form1::SetCaption(LabelId id, std::string_view text) {
-    label(id).setText(widen(text));
-    if (id == LabelId::Label1) {
-        // A verdict longer than a round caption moves left of the score
-        // panel, or wraps there, so that it can be read whole.
-        RECT panel;
-        GetWindowRect(Picture1->hwnd(), &panel);
-        MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&panel), 1);
-        const POINT origin = scale_.px(layout::Label1);
-        const CaptionBox box = placeRoundCaption(static_cast<int>(Label1->textSize().cx), origin.x,
-                                                 origin.y, panel.left);
-        Label1->place({box.left, box.top}, box.wraps ? box.width : 0);
+    if (id != LabelId::Label1) {
+        label(id).setText(widen(text), widen(texts::totalName(id, text)));
+        return;
+    }
+    const bool changed = Label1->text() != widen(text);
+    Label1->setText(widen(text));
+    // A verdict longer than a round caption moves left of the score panel, or
+    // wraps there, so that it can be read whole.
+    RECT panel;
+    GetWindowRect(Picture1->hwnd(), &panel);
+    MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&panel), 1);
+    const POINT origin = scale_.px(layout::Label1);
+    const CaptionBox box =
+        placeRoundCaption(static_cast<int>(Label1->textSize().cx), origin.x, origin.y, panel.left);
+    Label1->place({box.left, box.top}, box.wraps ? box.width : 0);
+    if (changed && !text.empty()) {
+        // Nothing on the board has the focus, so a screen reader reads out
+        // only an alert: the new caption, and as its description the round
+        // just played and both totals.
+        std::wstring played;
+        for (int n = RoundCount; n >= 1 && played.empty(); --n) {
+            if (image(playerRowImage(n)).picture() != &picture(BackPicture)) {
+                played = image(playerRowImage(n)).accessibleName() + L" " +
+                         image(computerRowImage(n)).accessibleName() + L" " +
+                         Label3->accessibleName() + L" " + Label4->accessibleName();
+            }
+        }
+        Label1->setAccessibleDescription(std::move(played));
+        announce(Label1->hwnd(), EVENT_SYSTEM_ALERT);
     }
 }
 

@@ -3,6 +3,10 @@
 
 #include "windows/widgets/ImageControl.h"
 
+#include "design/Texts.h"
+
+#include <oleacc.h>
+
 namespace zamut::win {
 
 namespace {
@@ -10,8 +14,8 @@ constexpr wchar_t ClassName[] = L"ZamutImage";
 }
 
 ImageControl::ImageControl(HWND parent, int id, POINT topLeft, SIZE size, const Picture& picture,
-                           int scale)
-    : picture_(&picture), scale_(scale) {
+                           int scale, bool button)
+    : picture_(&picture), scale_(scale), button_(button) {
     registerClassOnce(ClassName, nullptr);
     create(ClassName, 0, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
            {topLeft.x, topLeft.y, topLeft.x + size.cx, topLeft.y + size.cy}, parent,
@@ -21,6 +25,20 @@ ImageControl::ImageControl(HWND parent, int id, POINT topLeft, SIZE size, const 
 void ImageControl::setPicture(const Picture& picture) {
     picture_ = &picture;
     InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+long ImageControl::accessibleRole() const {
+    return button_ ? ROLE_SYSTEM_PUSHBUTTON : ROLE_SYSTEM_GRAPHIC;
+}
+
+std::wstring ImageControl::defaultActionName() const {
+    return button_ ? widen(texts::PressAction) : std::wstring();
+}
+
+void ImageControl::click() {
+    const auto id = static_cast<WORD>(GetDlgCtrlID(hwnd()));
+    SendMessageW(GetParent(hwnd()), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(hwnd()));
 }
 
 LRESULT ImageControl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -47,13 +65,11 @@ LRESULT ImageControl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
         RECT area;
         GetClientRect(hwnd(), &area);
-        const bool click = pressed_ && PtInRect(&area, at);
+        const bool clicked = pressed_ && PtInRect(&area, at);
         pressed_ = false;
         ReleaseCapture();
-        if (click) {
-            const auto id = static_cast<WORD>(GetDlgCtrlID(hwnd()));
-            SendMessageW(GetParent(hwnd()), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                         reinterpret_cast<LPARAM>(hwnd()));
+        if (clicked) {
+            click();
         }
         return 0;
     }

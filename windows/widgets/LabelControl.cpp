@@ -5,6 +5,8 @@
 
 #include "textlayout/LineBreak.h"
 
+#include <oleacc.h>
+
 namespace zamut::win {
 
 namespace {
@@ -30,7 +32,12 @@ SIZE LabelControl::textSize(std::wstring_view run) const {
     return size;
 }
 
-void LabelControl::setText(std::wstring text) {
+long LabelControl::accessibleRole() const {
+    return ROLE_SYSTEM_STATICTEXT;
+}
+
+void LabelControl::setText(std::wstring text, std::wstring name) {
+    setAccessibleName(name.empty() ? text : std::move(name));
     text_ = std::move(text);
     RECT box;
     GetWindowRect(hwnd(), &box);

@@ -3,6 +3,8 @@
 
 #include "windows/widgets/PictureBox.h"
 
+#include <oleacc.h>
+
 namespace zamut::win {
 
 namespace {
@@ -18,6 +20,10 @@ PictureBox::PictureBox(HWND parent, const RECT& outer, COLORREF background, int 
 
 PictureBox::~PictureBox() {
     DeleteObject(background_);
+}
+
+long PictureBox::accessibleRole() const {
+    return ROLE_SYSTEM_GROUPING;
 }
 
 LRESULT PictureBox::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

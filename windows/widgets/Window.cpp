@@ -94,7 +94,17 @@ LRESULT Window::paint(const std::function<void(HDC)>& draw) {
     return 0;
 }
 
+void Window::setAccessibleName(std::wstring name) {
+    if (name != accessibleName_) {
+        accessibleName_ = std::move(name);
+        announce(hwnd_, EVENT_OBJECT_NAMECHANGE);
+    }
+}
+
 LRESULT Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_GETOBJECT && accessibleRole() != 0) {
+        return answerGetObject(hwnd_, *this, wParam, lParam);
+    }
     return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
@@ -112,6 +122,7 @@ LRESULT CALLBACK Window::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
         }
         const LRESULT result = window->handleMessage(message, wParam, lParam);
         if (message == WM_NCDESTROY) {
+            detachAccessible(hwnd);
             SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
             window->hwnd_ = nullptr;
         }

@@ -2,6 +2,8 @@
 // A window of the game: a C++ object behind one HWND, its procedure guarded.
 #pragma once
 
+#include "windows/widgets/Accessible.h"
+
 #include <windows.h>
 
 #include <functional>
@@ -19,12 +21,18 @@ void setFailureTitle(std::wstring title);
 // The standard error box, then the process ends with status 1.
 [[noreturn]] void reportFatalErrorAndExit(std::string_view what);
 
-class Window {
+class Window : public AccessibleSource {
 public:
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
 
     HWND hwnd() const { return hwnd_; }
+
+    // Screen readers: a window with a role of its own (0 leaves it to the
+    // system's object) and a name, whose every change they hear of.
+    long accessibleRole() const override { return 0; }
+    std::wstring accessibleName() const override { return accessibleName_; }
+    void setAccessibleName(std::wstring name);
 
 protected:
     Window() = default;
@@ -47,6 +55,7 @@ private:
     static LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND hwnd_ = nullptr;
+    std::wstring accessibleName_;
 };
 
 } // namespace zamut::win
