@@ -130,6 +130,7 @@ TEST(ScreenReader, PlaysAWholeMatchByDefaultActionsAndHearsEachChange) {
     std::array<int, 9> theirs{};
     std::vector<std::map<HWND, std::wstring>> seen;
     std::vector<std::multiset<std::pair<DWORD, HWND>>> events;
+    std::vector<std::wstring> told; // with the alert: the round played and the totals
     for (int step = 0; step <= RoundCount; ++step) {
         pump();
         heard.clear();
@@ -148,6 +149,7 @@ TEST(ScreenReader, PlaysAWholeMatchByDefaultActionsAndHearsEachChange) {
         seen.emplace_back();
         for (const auto& [control, name] : expectedNames(SnapshotBoard()))
             seen.back()[control] = Object(control).name();
+        told.push_back(Object(caption).text(&IAccessible::get_accDescription));
         if (step > 0) {
             const std::wstring computer = Object(window(computerRowImage(step))).name();
             theirs[static_cast<std::size_t>(step - 1)] = computer[computer.size() - 2] - L'0';
@@ -175,6 +177,12 @@ TEST(ScreenReader, PlaysAWholeMatchByDefaultActionsAndHearsEachChange) {
             PlayCard(state, shadow, mine[static_cast<std::size_t>(step - 1)]);
         const auto after = expectedNames(shadow);
         EXPECT_EQ(seen[static_cast<std::size_t>(step)], after) << "step " << step;
+        const auto total = [&](int label) { return after.at(GetDlgItem(scores, label)); };
+        EXPECT_EQ(told[static_cast<std::size_t>(step)],
+                  step == 0 ? L""
+                            : after.at(window(playerRowImage(step))) + L" " +
+                                  after.at(window(computerRowImage(step))) + L" " + total(3) +
+                                  L" " + total(4));
         std::multiset<std::pair<DWORD, HWND>> expected{{EVENT_SYSTEM_ALERT, caption}};
         for (const auto& [control, name] : after)
             if (before.at(control) != name)
