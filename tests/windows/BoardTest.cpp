@@ -135,28 +135,18 @@ TEST_F(Board, PicturesShowTheGreenThroughTheirCornersAndLookTheSameDisabled) {
     EXPECT_EQ(screenPixels(hand(9)), disabled);
 }
 
-TEST_F(Board, ClicksOnEnabledHandCardsPlayThem) {
-    for (int card = 1; card <= HighestCard; ++card) // until the first new game
-        EXPECT_FALSE(IsWindowEnabled(hand(card))) << card;
-    click(hand(3)); // nothing happens
-    EXPECT_EQ(form.state().CurrentRound, 0);
+// What a press does, and what a card's state and name become, is the
+// screen-reader test's to see; here the real mouse: a click plays the card
+// and shows the round's pictures, a press let go elsewhere plays nothing.
+TEST_F(Board, AClickOnAHandCardPlaysItAndShowsTheRound) {
     menu(Form1::start);
-    EXPECT_EQ(form.label(LabelId::Label1).text(), L"１回戦");
     mouse(hand(4), {12, 17}, {52, 17}); // pressed on card 4, released on card 5: no click
     EXPECT_EQ(form.state().CurrentRound, 1);
     click(hand(4));
-    EXPECT_EQ(form.state().CurrentRound, 2);
     EXPECT_EQ(form.state().PlayerCard[1], 4);
-    EXPECT_FALSE(IsWindowEnabled(hand(4)));
-    EXPECT_EQ(form.image(handImage(4)).picture(), &form.picture(0));
+    EXPECT_EQ(form.image(handImage(4)).picture(), &form.picture(BackPicture));
     EXPECT_EQ(form.image(playerRowImage(1)).picture(), &form.picture(4));
     EXPECT_EQ(form.image(computerRowImage(1)).picture(), &form.picture(3));
-    click(hand(4)); // played: disabled again
-    EXPECT_EQ(form.state().CurrentRound, 2);
-    EXPECT_EQ(form.label(LabelId::Label3).text(), L"7"); // 4 beat 3
-    menu(Form1::start);
-    EXPECT_EQ(form.label(LabelId::Label1).text(), L"１回戦");
-    EXPECT_EQ(form.label(LabelId::Label3).text(), L"0");
 }
 
 // Help with no engine beside the program: one message, which blocks nothing.
