@@ -69,12 +69,19 @@ build() {
     cmake --build --preset "$preset"
 }
 
-# The Windows program as it is handed out: a folder and its zip.
+# The Windows program as it is handed out: a folder and its zip. Built again
+# from the same commit, both are the same byte for byte: dated from the
+# commit (SOURCE_DATE_EPOCH when given), the programs in their header too
+# (strip writes the time stamp there), and the zip's files stored in name
+# order, without owners or extra times, dated in UTC.
 package_windows() {
-    local dist=build/windows/dist
+    local dist=build/windows/dist epoch
+    epoch=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || date +%s)}
     rm -rf "$dist"
-    cmake --install build/windows --strip --prefix "$dist/ザムト"
-    (cd "$dist" && LC_ALL=C.UTF-8 zip -qr ザムト.zip ザムト)
+    SOURCE_DATE_EPOCH=$epoch cmake --install build/windows --strip --prefix "$dist/ザムト"
+    chmod -R u=rwX,go=rX "$dist/ザムト"
+    find "$dist/ザムト" -exec touch -d "@$epoch" {} +
+    (cd "$dist" && find ザムト | LC_ALL=C sort | LC_ALL=C.UTF-8 TZ=UTC0 zip -qX -@ ザムト.zip)
     echo "$dist/ザムト/ and $dist/ザムト.zip"
 }
 
