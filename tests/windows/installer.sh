@@ -14,7 +14,7 @@ root=$(mktemp -d /tmp/zamut-installer.XXXXXX)
 # Wine's menu builder would write desktop files under HOME: it is off, and
 # HOME is a folder of the test's that must stay empty.
 export ZAMUT_WINE_DIR=$root/wine ZAMUT_WINE_DLLOVERRIDES=winemenubuilder.exe=d HOME=$root/home
-trap '"$wine" --stop; rm -rf "$root"' EXIT
+trap '"$wine" --stop || :; rm -rf "$root"' EXIT
 mkdir -p "$root/home" "$root/files" "$root/start"
 cd "$root" # msiinfo writes the streams of the tables it exports here
 fail() {
@@ -153,6 +153,12 @@ for value in '"Publisher"="ザムト開発チーム"' "\"DisplayVersion\"=\"$ver
     '"NoModify"=dword:00000001'; do
     grep -qxF "$value" "$root/entry" || fail "the entry has no $value"
 done
+# The installed programs show the product's icon, which the installer keeps.
+"$wine" reg export 'HKCU\Software\Microsoft\Installer\Products' \
+    "$(windows_path "$root/products.reg")" /y >/dev/null 2>&1
+product_icon=$(iconv -f UTF-16 -t UTF-8 "$root/products.reg" | tr -d '\r' |
+    sed -n 's/\\\\/\\/g; s/^"ProductIcon"="\(.*\)"$/\1/p')
+cmp "$("$wine" winepath -u "$product_icon" 2>/dev/null)" "$icon" || fail "the entry's icon"
 
 # %LOCALAPPDATA%\Programs\ザムト holds exactly the build's files.
 folder=$(unix_folder LOCALAPPDATA)/Programs/ザムト
