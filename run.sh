@@ -3,6 +3,7 @@
 # ./run.sh        install what playing needs, configure, build and start the game
 # ./run.sh test   install what testing needs too, then build and run every test
 # ./run.sh windows   cross-build the Windows program into build/windows/dist/
+# ./run.sh msi       the same, and its installer build/windows/dist/ザムト-<version>.msi
 # (developers: ./run.sh asan, ./run.sh deb, ./run.sh screenshot [file.png], ./run.sh wine,
 #  ./run.sh screenshot-wine [file.png])
 set -euo pipefail
@@ -17,6 +18,8 @@ play_packages=(
 )
 # What cross-building the Windows program needs.
 windows_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix zip)
+# What building its installer needs on top of that.
+msi_packages=("${windows_packages[@]}" wixl msitools)
 # Everything the tests, benchmarks and packaging need on top of that.
 test_packages=(
     "${play_packages[@]}"
@@ -27,7 +30,7 @@ test_packages=(
     dbus at-spi2-core python3-pyatspi
     desktop-file-utils appstream binutils-mingw-w64-x86-64 valgrind
     debootstrap
-    "${windows_packages[@]}" googletest wine wine64 fonts-wine xdotool
+    "${msi_packages[@]}" googletest wine wine64 fonts-wine xdotool
 )
 # Building and checking the Debian package: these, then its Build-Depends.
 deb_packages=(build-essential dpkg-dev debhelper devscripts lintian desktop-file-utils appstream)
@@ -66,12 +69,19 @@ build() {
     cmake --build --preset "$preset"
 }
 
-# The Windows program as it is handed out: a folder and its zip.
+# The Windows program as it is handed out: a folder and its zip. Built again
+# from the same commit, both are the same byte for byte: dated from the
+# commit (SOURCE_DATE_EPOCH when given), the programs in their header too
+# (strip writes the time stamp there), and the zip's files stored in name
+# order, without owners or extra times, dated in UTC.
 package_windows() {
-    local dist=build/windows/dist
+    local dist=build/windows/dist epoch
+    epoch=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || date +%s)}
     rm -rf "$dist"
-    cmake --install build/windows --strip --prefix "$dist/ザムト"
-    (cd "$dist" && LC_ALL=C.UTF-8 zip -qr ザムト.zip ザムト)
+    SOURCE_DATE_EPOCH=$epoch cmake --install build/windows --strip --prefix "$dist/ザムト"
+    chmod -R u=rwX,go=rX "$dist/ザムト"
+    find "$dist/ザムト" -exec touch -d "@$epoch" {} +
+    (cd "$dist" && find ザムト | LC_ALL=C sort | LC_ALL=C.UTF-8 TZ=UTC0 zip -qX -@ ザムト.zip)
     echo "$dist/ザムト/ and $dist/ザムト.zip"
 }
 
@@ -130,6 +140,15 @@ windows)
     build windows OFF
     package_windows
     ;;
+msi)
+    install_missing "${msi_packages[@]}"
+    build windows OFF
+    package_windows
+    version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/windows/CMakeCache.txt)
+    msi="build/windows/dist/ザムト-$version.msi"
+    windows/installer/msi.sh build/windows/dist/ザムト "$version" "$msi"
+    echo "$msi"
+    ;;
 wine)
     install_missing "${windows_packages[@]}" wine wine64 fonts-wine fonts-monapo
     build windows OFF
@@ -178,7 +197,7 @@ screenshot-wine)
     echo "$out"
     ;;
 *)
-    echo "usage: ./run.sh [test|windows|wine|asan|deb|screenshot [file.png]|screenshot-wine [file.png]]" >&2
+    echo "usage: ./run.sh [test|windows|msi|wine|asan|deb|screenshot [file.png]|screenshot-wine [file.png]]" >&2
     exit 2
     ;;
 esac

@@ -18,8 +18,9 @@ tail -n 4 "$log"
 grep -q '^The game is built: build/default/bin/zamut$' "$log" || fail "no plain message"
 [ -x build/default/bin/zamut ] || fail "the game was not built"
 
-# The two lists as run.sh writes them.
-eval "$(sed -n '/^play_packages=(/,/^)/p; /^test_packages=(/,/^)/p' run.sh)"
+# The lists as run.sh writes them, with the Windows ones the test list takes in.
+eval "$(sed -n '/^play_packages=(/,/^)/p; /^windows_packages=(/p; /^msi_packages=(/p
+    /^test_packages=(/,/^)/p' run.sh)"
 installed=()
 for package in "${test_packages[@]}"; do
     [[ " ${play_packages[*]} " == *" $package "* ]] && continue

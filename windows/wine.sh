@@ -112,7 +112,9 @@ start_session() {
     local status=0
     expected_status=2 quietly wineserver -p30 || status=$?
     if [ "$status" -eq 0 ]; then
-        quietly wine wineboot || exit 1
+        # Like making a prefix, starting its services fails now and then on a
+        # busy machine (wineboot exits 1, saying nothing): once more.
+        quietly wine wineboot || quietly wine wineboot || exit 1
     elif [ "$status" -ne 2 ]; then
         exit 1
     fi
