@@ -71,7 +71,7 @@ struct Board : ::testing::Test {
     // Which command opens About and which ends the program is the lifetime
     // tests' to see, in the whole program.
     zamut::testing::ScriptedGenerator generator;
-    Form1 form{generator, {[] {}, [] {}, [] {}}, nullptr, BoardScale{}, NoEngine};
+    Form1 form{generator, {[] {}, [] {}, [] {}}, nullptr, ScreenScale{}, NoEngine};
 };
 
 TEST_F(Board, EveryControlStandsInPlace) {

@@ -7,7 +7,7 @@
 
 namespace zamut::win {
 
-Game::Game(RandomGenerator& generator, HICON icon, BoardScale scale, Lifetime lifetime)
+Game::Game(RandomGenerator& generator, HICON icon, ScreenScale scale, Lifetime lifetime)
     : lifetime_(std::move(lifetime)),
       hiddenOwner_(CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                                    GetModuleHandleW(nullptr), nullptr)),

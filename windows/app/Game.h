@@ -22,7 +22,7 @@ public:
         std::function<void()> exit;
     };
 
-    Game(RandomGenerator& generator, HICON icon, BoardScale scale, Lifetime lifetime);
+    Game(RandomGenerator& generator, HICON icon, ScreenScale scale, Lifetime lifetime);
     ~Game();
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;

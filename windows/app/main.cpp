@@ -11,7 +11,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     SetProcessDPIAware();
     zamut::win::setFailureTitle(zamut::win::widen(zamut::AppInfo.Title));
     const HDC screen = GetDC(nullptr);
-    const zamut::win::BoardScale scale{GetDeviceCaps(screen, LOGPIXELSY)};
+    const zamut::win::ScreenScale scale{GetDeviceCaps(screen, LOGPIXELSY)};
     ReleaseDC(nullptr, screen);
 
     zamut::ClockMixedGenerator generator;

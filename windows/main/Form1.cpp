@@ -40,7 +40,7 @@ constexpr std::array<const char* const*, 10> CardXpm{card0_xpm, card1_xpm, card2
 
 } // namespace
 
-Form1::Form1(RandomGenerator& generator, Commands commands, HICON icon, BoardScale scale,
+Form1::Form1(RandomGenerator& generator, Commands commands, HICON icon, ScreenScale scale,
              std::wstring helpEngine)
     : generator_(generator), commands_(std::move(commands)), scale_(scale),
       regular_(createGameFont(units::fromCentipoints(layout::LabelCentipoints, scale.dpi), false)),

@@ -3,7 +3,6 @@
 #pragma once
 
 #include "design/BoardLayout.h"
-#include "design/Units.h"
 #include "engine/BoardView.h"
 #include "engine/MatchState.h"
 #include "engine/Random.h"
@@ -12,6 +11,7 @@
 #include "windows/widgets/LabelControl.h"
 #include "windows/widgets/Picture.h"
 #include "windows/widgets/PictureBox.h"
+#include "windows/widgets/ScreenScale.h"
 #include "windows/widgets/Window.h"
 
 #include <array>
@@ -19,19 +19,6 @@
 #include <memory>
 
 namespace zamut::win {
-
-// The board is designed in twips, 1440 to the inch. At any DPI it keeps those
-// proportions; the pictures are enlarged by the whole factor that fits
-// (2 at 192 dpi, 1 up to 191), so they stay crisp.
-struct BoardScale {
-    int dpi = 96;
-    int px(int twips) const { return units::fromTwips(twips, dpi); }
-    POINT px(layout::Point point) const { return {px(point.left), px(point.top)}; }
-    RECT px(layout::Box box) const {
-        return {px(box.left), px(box.top), px(box.left + box.width), px(box.top + box.height)};
-    }
-    int pictureFactor() const { return dpi >= 192 ? dpi / 96 : 1; }
-};
 
 // The board: shows the match through BoardView and runs the menu commands.
 class Form1 final : public Window, public BoardView {
@@ -55,7 +42,7 @@ public:
     static constexpr int pictureId(int n) { return 10 + n; }
 
     // The help command starts `helpEngine` (by default the one beside the program).
-    Form1(RandomGenerator& generator, Commands commands, HICON icon, BoardScale scale,
+    Form1(RandomGenerator& generator, Commands commands, HICON icon, ScreenScale scale,
           std::wstring helpEngine = CommonDialog::defaultEngine());
     ~Form1() override;
 
@@ -88,7 +75,7 @@ private:
 
     RandomGenerator& generator_;
     Commands commands_;
-    BoardScale scale_;
+    ScreenScale scale_; // twips
     HFONT regular_;
     HFONT bold_;
     HFONT captionFont_;
