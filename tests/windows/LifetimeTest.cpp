@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
 // The program ザムト.exe driven from outside through its windows' messages:
 // the About window (caption on every load, one instance, Esc and Enter,
-// reopening, its place and owner, the exit command with it open), the board
-// closing while About stays, and the board at 192 dpi.
+// reopening, its owner, the exit command with it open), the board closing
+// while About stays, the board at 192 dpi and About at 96, 144 and 192 dpi.
 
 #include "windows/main/Form1.h"
 
 #include "design/AboutLayout.h"
+#include "windows/widgets/GameFont.h"
 
 #include "Driving.h"
 
@@ -37,11 +38,7 @@ TEST(AboutWindow, OneInstanceCaptionedOnEveryLoadClosedByEscAndEnterOrExit) {
         EXPECT_EQ(windowText(about), L"ザムトのﾊﾞｰｼﾞｮﾝ情報");
         program.command(Form1::version); // to the front, not a second one
         EXPECT_EQ(windowsOf(L"frmAbout", program.info.dwProcessId).size(), 1U);
-        // Its client area where the design opens it; owned by a hidden window.
-        constexpr layout::Box client = about::Client;
-        EXPECT_EQ(clientArea(about, nullptr),
-                  describe({client.left, client.top, client.left + client.width,
-                            client.top + client.height}));
+        // Owned by a hidden window.
         const HWND owner = GetWindow(about, GW_OWNER);
         EXPECT_NE(owner, program.board);
         EXPECT_FALSE(IsWindowVisible(owner));
@@ -98,6 +95,75 @@ TEST(HighDpi, At192TheBoardDoublesAndItsPicturesStayCrisp) {
     // Each pixel as the top-left one of its 2 x 2 block (rows of 48).
     for (std::size_t i = 0; i < pixels.size(); ++i)
         ASSERT_EQ(pixels[i], pixels[i / 96 * 96 + (i % 48 & ~1U)]) << i % 48 << "," << i / 48;
+}
+
+// The height of a line of the game font at a size in pixels, measured here.
+LONG lineHeight(int pixels, bool bold) {
+    const HFONT font = createGameFont(pixels, bold);
+    const HDC dc = GetDC(nullptr);
+    const HGDIOBJ old = SelectObject(dc, font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    DeleteObject(font);
+    return metrics.tmHeight;
+}
+
+// The About window laid out for the screen as the board is, at 96, 144 (150 %,
+// where the design's halves round away from zero) and 192 dpi: its client area
+// and each control's corner by the design's rule, its frame grown as much, the
+// title and text lines in the game font at the design's points, and the icon
+// enlarged by the board's whole factor.
+TEST(HighDpi, TheAboutWindowScalesAsTheBoardDoes) {
+    SetProcessDPIAware();
+    SIZE outer96{};
+    for (const auto& [dpi, client] :
+         {std::pair(96, "156,129 382x237"), std::pair(144, "234,194 573x355"),
+          std::pair(192, "312,258 764x474")}) {
+        const ScreenDpi screen(static_cast<DWORD>(dpi));
+        const Program program;
+        program.command(Form1::version);
+        const HWND about = program.find(L"frmAbout");
+        ASSERT_NE(about, nullptr);
+        EXPECT_EQ(clientArea(about, nullptr), client);
+        RECT frame;
+        GetWindowRect(about, &frame);
+        const SIZE outer{frame.right - frame.left, frame.bottom - frame.top};
+        outer96 = dpi == 96 ? outer : outer96;
+        EXPECT_GE(outer.cx * 9600, outer96.cx * dpi * 95) << dpi; // 1.9 times at 192
+        EXPECT_GE(outer.cy * 9600, outer96.cy * dpi * 95) << dpi;
+        // The controls as made: picIcon, Label1 to 4, the two texts, cmdOK.
+        const int text = units::fromCentipoints(about::FontCentipoints, dpi);
+        const struct {
+            layout::Point at;
+            LONG height; // of a label on one line, 0: not one
+        } controls[] = {
+            {about::IconAt, 0},
+            {about::Label1, lineHeight(units::fromCentipoints(about::TitleCentipoints, dpi), true)},
+            {about::Label2, lineHeight(text, false)},
+            {about::Label3, lineHeight(text, false)},
+            {about::Label4, lineHeight(text, false)},
+            {{about::DescriptionBox.left, about::DescriptionBox.top}, 0},
+            {{about::DisclaimerBox.left, about::DisclaimerBox.top}, 0},
+            {{about::OkButton.left, about::OkButton.top}, 0}};
+        const auto px = [dpi](int design) -> LONG {
+            return units::pixels(design, units::DesignDpi, dpi);
+        };
+        HWND control = GetWindow(about, GW_CHILD);
+        for (const auto& [at, height] : controls) {
+            RECT r;
+            GetWindowRect(control, &r);
+            MapWindowPoints(nullptr, about, reinterpret_cast<POINT*>(&r), 2);
+            EXPECT_EQ(std::pair(r.left, r.top), std::pair(px(at.left), px(at.top))) << dpi;
+            EXPECT_TRUE(height == 0 || r.bottom - r.top == height)
+                << dpi << ": " << r.bottom - r.top;
+            control = GetWindow(control, GW_HWNDNEXT);
+        }
+        const HWND icon = GetWindow(GetWindow(about, GW_CHILD), GW_CHILD);
+        const int factor = dpi / 96;
+        EXPECT_EQ(clientArea(icon, icon), describe({0, 0, 24 * factor, 34 * factor})) << dpi;
+    }
 }
 
 } // namespace

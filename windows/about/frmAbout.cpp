@@ -17,24 +17,14 @@ constexpr wchar_t ClassName[] = L"frmAbout";
 constexpr DWORD Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD ExStyle = WS_EX_DLGMODALFRAME;
 
-// The window keeps the pixels of the 96-dpi screen it was designed on.
-constexpr int FontPixels = units::fromCentipoints(about::FontCentipoints, units::DesignDpi);
-constexpr int TitleFontPixels = units::fromCentipoints(about::TitleCentipoints, units::DesignDpi);
-
-constexpr POINT winPoint(layout::Point point) {
-    return {point.left, point.top};
-}
-constexpr RECT winRect(layout::Box box) {
-    return {box.left, box.top, box.left + box.width, box.top + box.height};
-}
-
 } // namespace
 
-frmAbout::frmAbout(std::wstring applicationTitle, const Picture& iconPicture, HWND owner,
+frmAbout::frmAbout(std::wstring applicationTitle, const Picture& iconPicture, HWND owner, int dpi,
                    std::function<void()> unloaded)
     : applicationTitle_(std::move(applicationTitle)), iconPicture_(iconPicture), owner_(owner),
-      unloaded_(std::move(unloaded)), font_(createGameFont(FontPixels, false)),
-      titleFont_(createGameFont(TitleFontPixels, true)) {
+      unloaded_(std::move(unloaded)), scale_{dpi, units::DesignDpi},
+      font_(createGameFont(units::fromCentipoints(about::FontCentipoints, dpi), false)),
+      titleFont_(createGameFont(units::fromCentipoints(about::TitleCentipoints, dpi), true)) {
     registerClassOnce(ClassName, GetSysColorBrush(COLOR_BTNFACE));
 }
 
@@ -51,7 +41,7 @@ void frmAbout::showModeless() {
         SetForegroundWindow(hwnd());
         return;
     }
-    RECT outer = winRect(about::Client);
+    RECT outer = scale_.px(about::Client);
     AdjustWindowRectEx(&outer, Style, FALSE, ExStyle);
     create(ClassName, ExStyle, Style, outer, owner_, nullptr, L""); // Load captions it
     buildControls();
@@ -68,37 +58,39 @@ void frmAbout::buildControls() {
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
     const LabelLook plain{font_, face, GetSysColor(COLOR_BTNTEXT)};
     const LabelLook black{font_, face, RGB(0, 0, 0)};
-    // picIcon sizes itself to its picture inside its edge.
-    constexpr int edges = 2 * about::IconEdge;
-    picIcon = std::make_unique<PictureBox>(
-        hwnd(),
-        winRect({about::IconAt.left, about::IconAt.top, iconPicture_.width() + edges,
-                 iconPicture_.height() + edges}),
-        face);
-    icon_ = std::make_unique<ImageControl>(picIcon->hwnd(), 0, POINT{0, 0},
-                                           SIZE{iconPicture_.width(), iconPicture_.height()},
-                                           iconPicture_, 1);
-    Label1 = std::make_unique<LabelControl>(hwnd(), winPoint(about::Label1), applicationTitle_,
+    // picIcon sizes itself to its picture, enlarged as the board's cards are,
+    // inside the system's edge.
+    const int factor = scale_.pictureFactor();
+    const SIZE shown{iconPicture_.width() * factor, iconPicture_.height() * factor};
+    RECT icon{0, 0, shown.cx, shown.cy};
+    AdjustWindowRectEx(&icon, WS_CHILD, FALSE, WS_EX_CLIENTEDGE);
+    const POINT iconAt = scale_.px(about::IconAt);
+    OffsetRect(&icon, iconAt.x - icon.left, iconAt.y - icon.top);
+    picIcon = std::make_unique<PictureBox>(hwnd(), icon, face);
+    icon_ = std::make_unique<ImageControl>(picIcon->hwnd(), 0, POINT{0, 0}, shown, iconPicture_,
+                                           factor);
+    Label1 = std::make_unique<LabelControl>(hwnd(), scale_.px(about::Label1), applicationTitle_,
                                             LabelLook{titleFont_, face, plain.text, true});
-    Label2 = std::make_unique<LabelControl>(hwnd(), winPoint(about::Label2),
+    Label2 = std::make_unique<LabelControl>(hwnd(), scale_.px(about::Label2),
                                             widen(about::VersionLine), plain);
-    Label3 = std::make_unique<LabelControl>(hwnd(), winPoint(about::Label3),
+    Label3 = std::make_unique<LabelControl>(hwnd(), scale_.px(about::Label3),
                                             widen(about::Copyright), plain);
-    Label4 = std::make_unique<LabelControl>(hwnd(), winPoint(about::Label4), widen(about::Author),
+    Label4 = std::make_unique<LabelControl>(hwnd(), scale_.px(about::Label4), widen(about::Author),
                                             plain);
     const auto wrapping = [&](layout::Box box, std::string_view text) {
-        auto label = std::make_unique<LabelControl>(hwnd(), winPoint({box.left, box.top}),
-                                                    widen(text), black);
-        label->place(winPoint({box.left, box.top}), box.width);
+        const RECT at = scale_.px(box);
+        auto label =
+            std::make_unique<LabelControl>(hwnd(), POINT{at.left, at.top}, widen(text), black);
+        label->place({at.left, at.top}, at.right - at.left);
         return label;
     };
     lblDescription = wrapping(about::DescriptionBox, about::Contact);
     lblDisclaimer = wrapping(about::DisclaimerBox, about::Disclaimer);
-    const layout::Box ok = about::OkButton;
+    const RECT ok = scale_.px(about::OkButton);
     cmdOK = CreateWindowExW(
         0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, ok.left, ok.top,
-        ok.width, ok.height, hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDOK)),
-        GetModuleHandleW(nullptr), nullptr);
+        ok.right - ok.left, ok.bottom - ok.top, hwnd(),
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDOK)), GetModuleHandleW(nullptr), nullptr);
     SendMessageW(cmdOK, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     makeButtonPressable(cmdOK);
 }
@@ -117,11 +109,11 @@ LRESULT frmAbout::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_PAINT:
         // The etched separator between the contact text and the disclaimer.
-        return paint([](HDC dc) {
+        return paint([this](HDC dc) {
             for (const auto& [box, colour] : {std::pair(about::SeparatorShadow, about::Shadow),
                                               std::pair(about::SeparatorLight, about::Light)}) {
                 const HBRUSH brush = CreateSolidBrush(RGB(colour.red, colour.green, colour.blue));
-                const RECT line = winRect(box);
+                const RECT line = scale_.px(box);
                 FillRect(dc, &line, brush);
                 DeleteObject(brush);
             }

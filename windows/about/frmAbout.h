@@ -5,6 +5,7 @@
 #include "windows/widgets/ImageControl.h"
 #include "windows/widgets/LabelControl.h"
 #include "windows/widgets/PictureBox.h"
+#include "windows/widgets/ScreenScale.h"
 #include "windows/widgets/Window.h"
 
 #include <functional>
@@ -19,8 +20,9 @@ class frmAbout final : public Window {
 public:
     // applicationTitle goes into the caption; iconPicture is card picture 9.
     // owner: a hidden window, so the About window is owned by none of the
-    // game's windows and stays out of the taskbar. Every unload is reported.
-    frmAbout(std::wstring applicationTitle, const Picture& iconPicture, HWND owner,
+    // game's windows and stays out of the taskbar. dpi: the screen's, which
+    // the window is laid out for. Every unload is reported.
+    frmAbout(std::wstring applicationTitle, const Picture& iconPicture, HWND owner, int dpi,
              std::function<void()> unloaded);
     ~frmAbout() override;
 
@@ -42,6 +44,7 @@ private:
     const Picture& iconPicture_;
     HWND owner_;
     std::function<void()> unloaded_;
+    const ScreenScale scale_; // the design's 96-dpi pixels
     std::unique_ptr<PictureBox> picIcon;
     std::unique_ptr<ImageControl> icon_;
     std::unique_ptr<LabelControl> Label1, Label2, Label3, Label4, lblDescription, lblDisclaimer;

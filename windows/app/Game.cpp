@@ -7,8 +7,8 @@
 
 namespace zamut::win {
 
-Game::Game(RandomGenerator& generator, HICON icon, ScreenScale scale, Lifetime lifetime)
-    : lifetime_(std::move(lifetime)),
+Game::Game(RandomGenerator& generator, HICON icon, int dpi, Lifetime lifetime)
+    : lifetime_(std::move(lifetime)), dpi_(dpi),
       hiddenOwner_(CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                                    GetModuleHandleW(nullptr), nullptr)),
       form_(generator,
@@ -17,7 +17,7 @@ Game::Game(RandomGenerator& generator, HICON icon, ScreenScale scale, Lifetime l
                 .exit = [this] { lifetime_.exit(); },
                 .closed = [this] { windowClosed(); },
             },
-            icon, scale) {}
+            icon, ScreenScale{dpi}) {}
 
 Game::~Game() {
     about_.reset();
@@ -27,7 +27,7 @@ Game::~Game() {
 void Game::showAbout() {
     if (!about_) {
         about_ = std::make_unique<frmAbout>(widen(AppInfo.Title), form_.picture(9), hiddenOwner_,
-                                            [this] { windowClosed(); });
+                                            dpi_, [this] { windowClosed(); });
     }
     if (!about_->isLoaded()) {
         ++openWindows_;

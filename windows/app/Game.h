@@ -22,7 +22,8 @@ public:
         std::function<void()> exit;
     };
 
-    Game(RandomGenerator& generator, HICON icon, ScreenScale scale, Lifetime lifetime);
+    // dpi: the screen's dots per inch, which both windows are laid out for.
+    Game(RandomGenerator& generator, HICON icon, int dpi, Lifetime lifetime);
     ~Game();
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
@@ -37,6 +38,7 @@ private:
     void windowClosed();
 
     Lifetime lifetime_;
+    int dpi_;
     int openWindows_ = 1;
     // Never shown: the About window's owner, so it belongs to no window of
     // the game and stays open when the board closes.

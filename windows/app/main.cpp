@@ -11,11 +11,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     SetProcessDPIAware();
     zamut::win::setFailureTitle(zamut::win::widen(zamut::AppInfo.Title));
     const HDC screen = GetDC(nullptr);
-    const zamut::win::ScreenScale scale{GetDeviceCaps(screen, LOGPIXELSY)};
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
 
     zamut::ClockMixedGenerator generator;
-    zamut::win::Game game(generator, LoadIconW(instance, MAKEINTRESOURCEW(1)), scale,
+    zamut::win::Game game(generator, LoadIconW(instance, MAKEINTRESOURCEW(1)), dpi,
                           {.onLastWindowClosed = [] { PostQuitMessage(0); },
                            // At once: no close messages, nothing to save.
                            .exit = [] { ExitProcess(0); }});
