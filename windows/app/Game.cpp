@@ -9,8 +9,7 @@ namespace zamut::win {
 
 Game::Game(RandomGenerator& generator, HICON icon, int dpi, Lifetime lifetime)
     : lifetime_(std::move(lifetime)), dpi_(dpi),
-      hiddenOwner_(CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                   GetModuleHandleW(nullptr), nullptr)),
+      // The only window made at start-up, the one the player sees first.
       form_(generator,
             Form1::Commands{
                 .showAbout = [this] { showAbout(); },
@@ -21,11 +20,15 @@ Game::Game(RandomGenerator& generator, HICON icon, int dpi, Lifetime lifetime)
 
 Game::~Game() {
     about_.reset();
-    DestroyWindow(hiddenOwner_);
+    if (hiddenOwner_ != nullptr) {
+        DestroyWindow(hiddenOwner_);
+    }
 }
 
 void Game::showAbout() {
     if (!about_) {
+        hiddenOwner_ = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                       GetModuleHandleW(nullptr), nullptr);
         about_ = std::make_unique<frmAbout>(widen(AppInfo.Title), form_.picture(9), hiddenOwner_,
                                             dpi_, [this] { windowClosed(); });
     }

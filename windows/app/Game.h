@@ -41,8 +41,9 @@ private:
     int dpi_;
     int openWindows_ = 1;
     // Never shown: the About window's owner, so it belongs to no window of
-    // the game and stays open when the board closes.
-    HWND hiddenOwner_;
+    // the game and stays open when the board closes. Made with the About
+    // window, as start-up needs neither.
+    HWND hiddenOwner_ = nullptr;
     Form1 form_;
     std::unique_ptr<frmAbout> about_;
 };
