@@ -53,30 +53,26 @@ Form1::Form1(RandomGenerator& generator, Commands commands, HICON icon, ScreenSc
     registerClassOnce(ClassName, CreateSolidBrush(BoardGreen), icon);
     dlgCommonDialog.engine = std::move(helpEngine);
     dlgCommonDialog.title = widen(AppInfo.Title);
-    buildMenus();
     const int width = scale_.px(layout::ClientWidth);
     const int height = scale_.px(layout::ClientHeight);
     RECT outer{0, 0, width, height};
     AdjustWindowRectEx(&outer, Style, TRUE, 0);
+    // With its menu bar from the start: set later, it would lay out the
+    // window's frame a second time.
     create(ClassName, 0, Style,
            {CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT + outer.right - outer.left,
             CW_USEDEFAULT + outer.bottom - outer.top},
-           nullptr, nullptr, widen(AppInfo.Title).c_str());
-    SetMenu(hwnd(), [this] {
-        const HMENU bar = CreateMenu();
-        AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(game),
-                    widen(texts::Menu.game).c_str());
-        AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help),
-                    widen(texts::Menu.help).c_str());
-        return bar;
-    }());
-    // The menu bar may take more height than the system's estimate (as under
-    // Wine at high DPI): the client area gets exactly the size of the design.
+           nullptr, buildMenus(), widen(AppInfo.Title).c_str());
+    // The system's estimate counts one line of menu bar at its standard
+    // height; where the bar takes more (a larger menu font, a bar that wraps)
+    // the window grows, so that the client area keeps the design's size.
     RECT client;
     GetClientRect(hwnd(), &client);
-    SetWindowPos(hwnd(), nullptr, 0, 0, outer.right - outer.left + width - client.right,
-                 outer.bottom - outer.top + height - client.bottom,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (client.right != width || client.bottom != height) {
+        SetWindowPos(hwnd(), nullptr, 0, 0, outer.right - outer.left + width - client.right,
+                     outer.bottom - outer.top + height - client.bottom,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     buildBoard();
 }
 
@@ -90,13 +86,17 @@ Form1::~Form1() {
     DeleteObject(captionFont_);
 }
 
-void Form1::buildMenus() {
+HMENU Form1::buildMenus() {
     game = CreatePopupMenu();
     AppendMenuW(game, MF_STRING, start, widen(texts::Menu.start).c_str());
     AppendMenuW(game, MF_STRING, end, widen(texts::Menu.end).c_str());
     help = CreatePopupMenu();
     AppendMenuW(help, MF_STRING, zamut, widen(texts::Menu.zamut).c_str());
     AppendMenuW(help, MF_STRING, version, widen(texts::Menu.version).c_str());
+    const HMENU bar = CreateMenu();
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(game), widen(texts::Menu.game).c_str());
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), widen(texts::Menu.help).c_str());
+    return bar;
 }
 
 void Form1::buildBoard() {

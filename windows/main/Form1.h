@@ -70,7 +70,7 @@ protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void buildMenus();
+    HMENU buildMenus(); // the menu bar, holding game and help
     void buildBoard();
 
     RandomGenerator& generator_;
