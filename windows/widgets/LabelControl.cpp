@@ -15,20 +15,25 @@ constexpr wchar_t ClassName[] = L"ZamutLabel";
 
 LabelControl::LabelControl(HWND parent, POINT topLeft, std::wstring text, const LabelLook& look,
                            int id)
-    : look_(look) {
+    : text_(std::move(text)), lines_{text_}, look_(look) {
     registerClassOnce(ClassName, nullptr);
-    create(ClassName, 0, WS_CHILD | WS_CLIPSIBLINGS, {topLeft.x, topLeft.y, topLeft.x, topLeft.y},
-           parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
-    setText(std::move(text));
+    // Made at its text's size and shown with it: a later move and show would
+    // each cost the window system a round of its own.
+    const SIZE size = textSize();
+    create(ClassName, 0, WS_CHILD | WS_CLIPSIBLINGS | (text_.empty() ? 0 : WS_VISIBLE),
+           {topLeft.x, topLeft.y, topLeft.x + size.cx, topLeft.y + size.cy}, parent,
+           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
+    setAccessibleName(text_);
 }
 
 SIZE LabelControl::textSize(std::wstring_view run) const {
+    // Measured as on the screen, without asking the window system for a DC.
     SIZE size{0, 0};
-    const HDC dc = GetDC(hwnd());
+    const HDC dc = CreateCompatibleDC(nullptr);
     const HGDIOBJ old = SelectObject(dc, look_.font);
     GetTextExtentPoint32W(dc, run.data(), static_cast<int>(run.size()), &size);
     SelectObject(dc, old);
-    ReleaseDC(hwnd(), dc);
+    DeleteDC(dc);
     return size;
 }
 
