@@ -98,8 +98,10 @@ TEST_F(Board, EveryControlStandsInPlace) {
         {6, place(layout::Label6, 34, 16)}, {3, place(layout::Label3, 9, 16)},
         {4, place(layout::Label4, 9, 16)},
     };
-    for (const auto& [n, where] : labels)
+    for (const auto& [n, where] : labels) {
         EXPECT_EQ(placeInParent(label(n)), where) << "Label" << n;
+        EXPECT_TRUE(IsWindowVisible(label(n))) << "Label" << n;
+    }
     EXPECT_FALSE(IsWindowVisible(label(1))); // empty before the first game
     form.SetCaption(LabelId::Label4, "10");  // two digits widen it to the right
     EXPECT_EQ(placeInParent(label(4)), place(layout::Label4, 18, 16));
