@@ -7,6 +7,7 @@
 
 #include <exception>
 #include <stdexcept>
+#include <unordered_map>
 
 namespace zamut::win {
 
@@ -15,6 +16,14 @@ namespace {
 std::wstring& failureTitle() {
     static std::wstring title;
     return title;
+}
+
+// The game's windows of this thread, which alone receives their messages.
+// Kept here rather than in each window's user data, which would cost a call
+// to the window server (Wine's) for each of the board's many controls.
+std::unordered_map<HWND, Window*>& windowsOfThisThread() {
+    thread_local std::unordered_map<HWND, Window*> windows;
+    return windows;
 }
 
 } // namespace
@@ -52,7 +61,7 @@ void reportFatalErrorAndExit(std::string_view what) {
 
 Window::~Window() {
     if (hwnd_ != nullptr && (GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_CHILD) == 0) {
-        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+        windowsOfThisThread().erase(hwnd_);
         DestroyWindow(hwnd_);
     }
 }
@@ -114,16 +123,17 @@ LRESULT CALLBACK Window::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
             auto* window =
                 static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
             window->hwnd_ = hwnd;
-            SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
+            windowsOfThisThread()[hwnd] = window;
         }
-        auto* window = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-        if (window == nullptr) {
+        const auto found = windowsOfThisThread().find(hwnd);
+        if (found == windowsOfThisThread().end()) {
             return DefWindowProcW(hwnd, message, wParam, lParam);
         }
+        Window* const window = found->second;
         const LRESULT result = window->handleMessage(message, wParam, lParam);
         if (message == WM_NCDESTROY) {
             detachAccessible(hwnd);
-            SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+            windowsOfThisThread().erase(hwnd);
             window->hwnd_ = nullptr;
         }
         return result;
