@@ -142,7 +142,7 @@ void Form1::buildBoard() {
     Label3 = addLabel(panel, 3, layout::Label3, "0", bold);
     Label4 = addLabel(panel, 4, layout::Label4, "0", bold);
     for (const LabelId total : {LabelId::Label3, LabelId::Label4}) {
-        label(total).setText(L"0", widen(texts::totalName(total, "0")));
+        label(total).setAccessibleName(widen(texts::totalName(total, "0")));
     }
 
     Picture2 =
