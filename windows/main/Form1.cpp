@@ -151,7 +151,6 @@ void Form1::buildBoard() {
     for (int v = 1; v <= HighestCard; ++v) {
         const auto slot = static_cast<std::size_t>(v - 1);
         Image2x[slot] = card(Picture2->hwnd(), handImage(v), toCardPicture(v));
-        EnableWindow(Image2x[slot]->hwnd(), FALSE);
     }
     // The picture boxes lie above every label and image of the window.
     for (const HWND above : {Picture1->hwnd(), Picture2->hwnd()}) {

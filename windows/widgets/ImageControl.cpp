@@ -17,7 +17,7 @@ ImageControl::ImageControl(HWND parent, int id, POINT topLeft, SIZE size, const 
                            int scale, bool button)
     : picture_(&picture), scale_(scale), button_(button) {
     registerClassOnce(ClassName, nullptr);
-    create(ClassName, 0, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
+    create(ClassName, 0, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | (button ? WS_DISABLED : 0),
            {topLeft.x, topLeft.y, topLeft.x + size.cx, topLeft.y + size.cy}, parent,
            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
 }

@@ -12,7 +12,8 @@ namespace zamut::win {
 // release on the same image, reaches the parent as WM_COMMAND with the
 // control's id and BN_CLICKED. A disabled image gets no mouse input from the
 // system and is drawn exactly like an enabled one. Screen readers see a
-// picture, or with `button` a push button whose default action clicks it.
+// picture, or with `button` a push button whose default action clicks it; a
+// button starts disabled, as the hand waits for a game.
 class ImageControl final : public Window {
 public:
     ImageControl(HWND parent, int id, POINT topLeft, SIZE size, const Picture& picture, int scale,
