@@ -15,7 +15,7 @@ export LC_ALL=C.UTF-8
 export ZAMUT_WINE_DIR=build/windows/wine-bench ZAMUT_WINE_MANAGED=Y ZAMUT_WINE_DISPLAY=-
 windows/wine.sh --prepare
 trap 'windows/wine.sh --stop' EXIT
-build/default/bin/first_paint --rounds "$rounds" --warmup 3 \
+scripts/with-xvfb.sh build/default/bin/first_paint --rounds "$rounds" --warmup 3 \
     "ザムト.exe=windows/wine.sh build/windows/bin/ザムト.exe" \
     "bare=windows/wine.sh build/windows/bin/bare_window_win32.exe"
 stripped=$(mktemp)
