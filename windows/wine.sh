@@ -141,4 +141,12 @@ fi
 if [ -z "${ZAMUT_WINE_DISPLAY:-}" ]; then
     export DISPLAY=":$(cat "$dir/display")"
 fi
-exec wine "$@"
+# Wine's own failures (a DLL it cannot load, a crash before main) end a
+# program silently under WINEDEBUG=-all: its status at least tells them apart
+# from a program that reports failure itself (status 1).
+status=0
+wine "$@" || status=$?
+if [ "$status" -gt 1 ]; then
+    echo "wine.sh: $1 ended with status $status" >&2
+fi
+exit "$status"
