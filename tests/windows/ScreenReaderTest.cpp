@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // ザムト.exe as a screen reader meets it: through oleacc alone, from another
 // process, a whole match played by default actions, every name read back and
-// every event heard, checked against a shadow engine.
+// every event heard, checked against a shadow engine; then About, read and
+// closed by its OK as the last window left, which ends the program.
 
 #include "windows/main/Form1.h"
 
@@ -196,7 +197,8 @@ TEST(ScreenReader, PlaysAWholeMatchByDefaultActionsAndHearsEachChange) {
     EXPECT_EQ(Object(caption).name(), widen(verdictCaption(outcomeOf(state))));
 
     // The About window: its labels read their texts, and OK presses by its
-    // default action.
+    // default action. With the board closed first, About keeps the program
+    // running; closed, the last window, it ends the program.
     PostMessageW(board, WM_COMMAND, MAKEWPARAM(Form1::version, 0), 0);
     const HWND about = waitForWindow(L"frmAbout", program.info.dwProcessId);
     ASSERT_NE(about, nullptr);
@@ -213,8 +215,11 @@ TEST(ScreenReader, PlaysAWholeMatchByDefaultActionsAndHearsEachChange) {
     const Object ok(GetDlgItem(about, IDOK));
     EXPECT_EQ(ok.number(&IAccessible::get_accRole), ROLE_SYSTEM_PUSHBUTTON);
     EXPECT_EQ(ok.name(), L"OK");
+    PostMessageW(board, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(waitFor([&] { return !IsWindow(board); }));
+    EXPECT_EQ(program.exitCode(200), STILL_ACTIVE);
     EXPECT_EQ(ok.object->accDoDefaultAction(Self), S_OK);
-    EXPECT_TRUE(waitFor([&] { return !IsWindow(about); }));
+    EXPECT_EQ(program.exitCode(5000), 0U);
     CoUninitialize();
 }
 
