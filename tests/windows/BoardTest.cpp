@@ -127,10 +127,8 @@ TEST_F(Board, AClickOnAHandCardPlaysItAndShowsTheRound) {
     mouse(hand(4), {12, 17}, {52, 17}); // pressed on card 4, released on card 5: no click
     EXPECT_EQ(form.state().CurrentRound, 1);
     click(hand(4));
-    EXPECT_EQ(form.state().PlayerCard[1], 4);
     EXPECT_EQ(form.image(handImage(4)).picture(), &form.picture(BackPicture));
     EXPECT_EQ(form.image(playerRowImage(1)).picture(), &form.picture(4));
-    EXPECT_EQ(form.image(computerRowImage(1)).picture(), &form.picture(3));
 }
 
 // Help with no engine beside the program: one message, which blocks nothing.
