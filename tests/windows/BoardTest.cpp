@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The Windows board under Wine: layout in pixels, clicks on enabled and
-// disabled cards, which look the same, and the help command without its engine.
+// The Windows board under Wine: layout in pixels, the real mouse on a hand
+// card, which looks the same disabled and enabled, and the help command
+// without its engine.
 
 #include "ScriptedGenerator.h"
 #include "design/BoardLayout.h"
