@@ -19,12 +19,12 @@ namespace {
 
 class AboutWindow : public ::testing::Test {
 protected:
-    // Enter and Esc reach cmdOK only as the default button holding the focus.
+    // Enter and Esc reach cmdOK as the button holding the focus; that it is
+    // the default one, which Enter clicks, the Enter case shows.
     void open() {
         about.showModeless();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&about, 5000));
         EXPECT_EQ(QApplication::focusWidget(), ok);
-        EXPECT_TRUE(ok->isDefault());
     }
 
     frmAbout about{QStringLiteral("ザムト"), QPixmap(24, 34)};
