@@ -1,21 +1,49 @@
 // SPDX-License-Identifier: MIT
-// The deal: redraws, the board it resets, the clock's part and its fairness.
+// Chance: the random number rule (bounds, rounding and overflow), and the deal
+// that draws with it (redraws, the board it resets, the clock's part and its
+// fairness).
 #include "SnapshotBoard.h"
 
 #include <gtest/gtest.h>
 
 #include <bitset>
+#include <climits>
+#include <cmath>
+#include <stdexcept>
 
 namespace zamut {
 namespace {
 
 using namespace zamut::testing;
 
+const float largestBelowOne = std::nextafter(1.0f, 0.0f);
+
+TEST(RandomBetween, MapsTheFractionOntoTheBoundsUpperFirst) {
+    ScriptedGenerator generator({0.0f, largestBelowOne, 1.0f / 9.0f, 0.5f, largestBelowOne, 0.0f});
+    EXPECT_EQ(RandomBetween(generator, 9, 1), 1);
+    EXPECT_EQ(RandomBetween(generator, 9, 1), 9);
+    EXPECT_EQ(RandomBetween(generator, 9, 1), 2); // float(1/9) lies just above 1/9
+    EXPECT_EQ(RandomBetween(generator, 5, 5), 5);
+    EXPECT_EQ(RandomBetween(generator, -3, -7), -3);
+    EXPECT_EQ(RandomBetween(generator, INT_MIN, INT_MIN), INT_MIN);
+    EXPECT_EQ(generator.reseeds, 6);
+}
+
+TEST(RandomBetween, RaisesOverflowInsteadOfWrapping) {
+    ScriptedGenerator generator({0.5f, 0.5f, 0.5f, largestBelowOne});
+    EXPECT_THROW(RandomBetween(generator, INT_MAX, -1), std::overflow_error); // upper - lower
+    EXPECT_THROW(RandomBetween(generator, INT_MAX, 0), std::overflow_error);  // count + 1
+    EXPECT_THROW(RandomBetween(generator, INT_MIN, 1), std::overflow_error);
+    // x = 2^31 does not fit the result.
+    EXPECT_THROW(RandomBetween(generator, INT_MAX, INT_MAX), std::overflow_error);
+    EXPECT_THROW(toCardPicture(40000), std::overflow_error);
+}
+
 TEST(NewGame, RedrawsRepeatsThenResetsMatchAndBoardAndEnablesTheHand) {
-    // 3, 3 again (drawn anew), then 1, 2, 4..9.
-    ScriptedGenerator generator({fractionFor(3), fractionFor(3), fractionFor(1), fractionFor(2),
-                                 fractionFor(4), fractionFor(5), fractionFor(6), fractionFor(7),
-                                 fractionFor(8), fractionFor(9)});
+    // 3, then 3 again (drawn anew), then 1, 2, 4..9.
+    const std::array<int, 9> dealt = {3, 1, 2, 4, 5, 6, 7, 8, 9};
+    ScriptedGenerator generator({fractionFor(3)});
+    generator.nextDeal(dealt);
     // Mid-match (both sides have points): a redraw looks only at this deal's
     // cards, and the player's cards played so far stay.
     DealtMatch match({9, 8, 7, 6, 5, 4, 3, 2, 1});
@@ -25,7 +53,6 @@ TEST(NewGame, RedrawsRepeatsThenResetsMatchAndBoardAndEnablesTheHand) {
     NewGame(state, board, generator);
 
     EXPECT_EQ(generator.reseeds, 10); // every draw reseeds, the rejected one too
-    const std::array<int, 9> dealt = {3, 1, 2, 4, 5, 6, 7, 8, 9};
     for (int n = 1; n <= 9; ++n)
         EXPECT_EQ(state.ComputerCard[n], dealt[std::size_t(n - 1)]);
     EXPECT_EQ(state.PlayerCard[1], 1);
