@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The committed pictures: what the generator draws (so they cannot drift),
-// embedded in a linked program, in their format, all different.
+// embedded in a linked program, in their format, all different; the Windows
+// icon file against its picture (the compiled resources are compared as
+// decompiled text with tests/windows/resources.expected.rc).
 
+#include "res/tilegen/IconFile.h"
 #include "res/tilegen/TilePictures.h"
 #include "res/tilegen/XpmFile.h"
 
@@ -10,6 +13,7 @@
 #include <QFile>
 #include <QImage>
 #include <QSet>
+#include <QtEndian>
 
 namespace {
 
@@ -55,13 +59,34 @@ TEST(CardPictures, AreDistinctIndexedTilesWithATransparentFirstColour) {
     EXPECT_EQ(distinct.size(), zamut::CardPictureCount);
 }
 
-TEST(IconPicture, IsAnIndexedSquareWithOnlyTheTopLeftTransparent) {
+// The icon file holds the picture as one image, its one transparent pixel masked.
+TEST(IconPicture, IsAnIndexedSquareWithOnlyTheTopLeftTransparentAndMaskedInTheIconFile) {
     const QImage icon(ZAMUT_RES_DIR "/icon/zamut.png");
     ASSERT_EQ(icon.format(), QImage::Format_Indexed8);
     ASSERT_EQ(icon.size(), QSize(32, 32));
     for (int y = 0; y < icon.height(); ++y)
         for (int x = 0; x < icon.width(); ++x)
             ASSERT_EQ(qAlpha(icon.pixel(x, y)), x == 0 && y == 0 ? 0 : 255) << x << "," << y;
+
+    QFile file(ZAMUT_RES_DIR "/icon/zamut.ico");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray ico = file.readAll();
+    // One entry: 32 x 32, 256 colours written as 0, one plane, 8 bits, 2216
+    // bytes from byte 22. Its 40-byte header: 32 wide, 64 rows (colours, then
+    // mask), one plane, 8 bits, uncompressed.
+    ASSERT_EQ(ico.size(), 22 + 2216);
+    EXPECT_EQ(ico.left(42), QByteArray::fromHex("000001000100 2020000001000800 a8080000 16000000"
+                                                "28000000 20000000 40000000 0100 0800 00000000"));
+    // Read back as a reader of icon files reads it: the picture, its one
+    // transparent pixel from the mask.
+    QImage read;
+    ASSERT_TRUE(read.loadFromData(ico, "ICO"));
+    EXPECT_EQ(read.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+              icon.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    // The masked pixel is black: screen AND 1 XOR black shows the screen.
+    const auto masked = static_cast<uchar>(ico[22 + 40 + 1024 + 31 * 32]);
+    EXPECT_EQ(qFromLittleEndian<quint32>(ico.constData() + 22 + 40 + 4 * masked), 0U);
+    EXPECT_EQ(ico, zamut::iconFileBytes(zamut::drawIconPicture()));
 }
 
 } // namespace
