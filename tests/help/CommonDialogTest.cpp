@@ -32,7 +32,6 @@ TEST(CommonDialog, ShowHelpStartsTheEngineBesideTheProgramOrSaysWhyWithoutStoppi
     auto* launcher = new RecordingHelpLauncher;
     CommonDialog dialog(std::unique_ptr<HelpLauncher>(launcher), &board);
     const QString engine = QCoreApplication::applicationDirPath() + "/zamut-help";
-    EXPECT_TRUE(QFileInfo(engine).isExecutable()) << "the build puts the engine beside programs";
     dialog.HelpFile = "other.hlp";
     dialog.HelpCommand = 1;
     dialog.ShowHelp();
