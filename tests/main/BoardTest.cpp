@@ -32,13 +32,14 @@ TEST_F(Board, EveryControlStandsInPlace) {
     EXPECT_TRUE(form.windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_EQ(boardRect(named<PictureBox>("Picture1")), rect(layout::Picture1));
     EXPECT_EQ(boardRect(named<PictureBox>("Picture2")), rect(layout::Picture2));
+    form.menu().start->trigger(); // the round caption shows at its place
     // Inside a panel, places count from its client area, within the 2-pixel edge.
     const QPoint scores = rect(layout::Picture1).topLeft() + QPoint(2, 2);
     const QPoint hand = rect(layout::Picture2).topLeft() + QPoint(2, 2);
     const std::vector<std::pair<QLabel*, QPoint>> labels = {
         {named<QLabel>("Label7"), at(layout::Label7)},
         {named<QLabel>("Label8"), at(layout::Label8)},
-        {named<QLabel>("Label1"), {207, 168}}, // placed for its text
+        {named<QLabel>("Label1"), {207, 168}}, // "１回戦" fits at its origin
         {named<QLabel>("Label2"), scores + at(layout::Label2)},
         {named<QLabel>("Label5"), scores + at(layout::Label5)},
         {named<QLabel>("Label6"), scores + at(layout::Label6)},
