@@ -129,10 +129,9 @@ protected:
             1);
         ASSERT_EQ(aboutOpen(), aboutExpectedOpen);
         ASSERT_EQ(game.about() != nullptr, aboutMade);
+        // One request a command; what it asks for is the screen-reader test's, which opens
+        // the help from the real game and reads it.
         ASSERT_EQ(help->requests.size(), helpRequests);
-        if (!help->requests.empty()) { // the contents of help.hlp, every time
-            ASSERT_EQ(help->requests.back().arguments, (QStringList{"help.hlp", "3"}));
-        }
         ASSERT_TRUE(fatalErrors.isEmpty()) << fatalErrors.join(u'\n').toStdString();
     }
 
