@@ -46,15 +46,15 @@ TEST(PlayCard, OnlyCardOneInRoundOneGivesTheFullWidthTwo) {
     EXPECT_EQ(match.board.caption(LabelId::Label1), "２回戦");
 }
 
-TEST(PlayCard, DoesNothingAtAllBeforeTheFirstNewGame) {
+// Whatever it is given before the first new game changes nothing at all; in a
+// match, a card outside the hand is refused and changes nothing either.
+TEST(PlayCard, DoesNothingBeforeTheFirstNewGameAndRejectsCardsOutsideTheHand) {
     MatchState state;
     SnapshotBoard board;
     PlayCard(state, board, 5);
     EXPECT_EQ(state, MatchState{});
     EXPECT_EQ(board, SnapshotBoard{});
-}
 
-TEST(PlayCard, RejectsCardsOutsideTheHandAndChangesNothing) {
     DealtMatch match({1, 2, 3, 4, 5, 6, 7, 8, 9});
     match.state.PlayerCard[5] = 3; // stale entry of an earlier match: not "played"
     match.play({3});
