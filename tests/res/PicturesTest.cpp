@@ -19,34 +19,24 @@ namespace {
 
 constexpr QRgb Cyan = qRgba(0, 255, 255, 0);
 
-const QString CardPath = ZAMUT_RES_DIR "/cards/%1.png";
-
 QImage argb(const QImage& image) {
     return image.convertToFormat(QImage::Format_ARGB32);
 }
 
-TEST(PictureFiles, AreWhatTheGeneratorDrawsAndAreEmbedded) {
-    const auto check = [](const QString& name, const QImage& drawn) {
-        const QImage file(ZAMUT_RES_DIR "/" + name);
-        EXPECT_EQ(argb(file), argb(drawn)) << name.toStdString();
-        EXPECT_EQ(argb(QImage(":/" + name)), argb(file)) << name.toStdString();
-    };
-    for (int k = 0; k < zamut::CardPictureCount; ++k) {
-        check(QString("cards/%1.png").arg(k), zamut::drawCardPicture(k));
-        // The Windows program's copy, compiled in as XPM.
-        QFile xpm(ZAMUT_RES_DIR + QString("/cards/%1.xpm").arg(k));
-        ASSERT_TRUE(xpm.open(QIODevice::ReadOnly)) << k;
-        EXPECT_EQ(xpm.readAll(), zamut::xpmFileBytes(QImage(CardPath.arg(k)),
-                                                     "card" + QByteArray::number(k) + "_xpm"))
-            << k;
-    }
-    check("icon/zamut.png", zamut::drawIconPicture());
-}
-
-TEST(CardPictures, AreDistinctIndexedTilesWithATransparentFirstColour) {
+// Each card picture as the generator draws it (so the file cannot drift),
+// embedded in a linked program and, for the Windows program, compiled in as
+// XPM; an indexed tile whose first colour is transparent, all ten different.
+TEST(CardPictures, AreTheGeneratorsDistinctIndexedTilesEmbeddedAndAsXpm) {
     QSet<QByteArray> distinct;
     for (int k = 0; k < zamut::CardPictureCount; ++k) {
-        const QImage picture(CardPath.arg(k));
+        const QImage picture(ZAMUT_RES_DIR + QString("/cards/%1.png").arg(k));
+        EXPECT_EQ(argb(picture), argb(zamut::drawCardPicture(k))) << k;
+        EXPECT_EQ(argb(QImage(QString(":/cards/%1.png").arg(k))), argb(picture)) << k;
+        QFile xpm(ZAMUT_RES_DIR + QString("/cards/%1.xpm").arg(k));
+        ASSERT_TRUE(xpm.open(QIODevice::ReadOnly)) << k;
+        EXPECT_EQ(xpm.readAll(),
+                  zamut::xpmFileBytes(picture, "card" + QByteArray::number(k) + "_xpm"))
+            << k;
         ASSERT_EQ(picture.format(), QImage::Format_Indexed8) << k;
         ASSERT_EQ(picture.size(), QSize(24, 34)) << k;
         EXPECT_LE(picture.colorCount(), 16) << k;
@@ -59,9 +49,12 @@ TEST(CardPictures, AreDistinctIndexedTilesWithATransparentFirstColour) {
     EXPECT_EQ(distinct.size(), zamut::CardPictureCount);
 }
 
-// The icon file holds the picture as one image, its one transparent pixel masked.
+// The icon as the generator draws it, embedded; the icon file holds it as
+// one image, its one transparent pixel masked.
 TEST(IconPicture, IsAnIndexedSquareWithOnlyTheTopLeftTransparentAndMaskedInTheIconFile) {
     const QImage icon(ZAMUT_RES_DIR "/icon/zamut.png");
+    EXPECT_EQ(argb(icon), argb(zamut::drawIconPicture()));
+    EXPECT_EQ(argb(QImage(":/icon/zamut.png")), argb(icon));
     ASSERT_EQ(icon.format(), QImage::Format_Indexed8);
     ASSERT_EQ(icon.size(), QSize(32, 32));
     for (int y = 0; y < icon.height(); ++y)
