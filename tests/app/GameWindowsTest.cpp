@@ -41,7 +41,7 @@ TEST_F(GameWindows, EndsWhenTheLastWindowClosesOrOnExit) {
     form.show();
     EXPECT_EQ(runEventLoop([&] {
                   form.menu().start->trigger();
-                  click(form.image(handImage(2)));
+                  QTest::mouseClick(form.image(handImage(2)), Qt::LeftButton);
                   form.menu().version->trigger();
                   form.menu().end->trigger();
               }),

@@ -22,6 +22,7 @@ TEST(PlayCard, WinLossAndTieScoreAndTurnTheCardsUp) {
         {9, 1, "10", "0", "2回戦"}, // 9 beats 1: the player takes 10
         {2, 2, "10", "6", "3回戦"}, // 2 loses to 4: the computer takes 6
         {5, 3, "10", "6", "4回戦"}, // a tie scores nobody
+        {1, 4, "10", "9", "5回戦"}, // card 1 after round 1 gives plain digits
     };
     for (const auto& [card, round, playerTotal, computerTotal, caption] : plays) {
         match.play({card});
@@ -35,29 +36,25 @@ TEST(PlayCard, WinLossAndTieScoreAndTurnTheCardsUp) {
         EXPECT_EQ(board.caption(LabelId::Label1), caption);
         EXPECT_EQ(match.state.CurrentRound, round + 1);
     }
-    EXPECT_EQ(match.board.picture(playerRowImage(4)), BackPicture);
-    EXPECT_TRUE(match.board.enabled[SnapshotBoard::key(handImage(1))]);
+    EXPECT_EQ(match.board.picture(playerRowImage(5)), BackPicture);
+    EXPECT_TRUE(match.board.enabled[SnapshotBoard::key(handImage(3))]);
 }
 
 TEST(PlayCard, OnlyCardOneInRoundOneGivesTheFullWidthTwo) {
-    DealtMatch first({9, 8, 7, 6, 5, 4, 3, 2, 1});
-    first.play({1});
-    EXPECT_EQ(first.board.caption(LabelId::Label1), "２回戦");
-
-    DealtMatch later({9, 8, 7, 6, 5, 4, 3, 2, 1});
-    later.play({2, 1});
-    EXPECT_EQ(later.board.caption(LabelId::Label1), "3回戦");
+    DealtMatch match({9, 8, 7, 6, 5, 4, 3, 2, 1});
+    match.play({1});
+    EXPECT_EQ(match.board.caption(LabelId::Label1), "２回戦");
 }
 
-TEST(PlayCard, DoesNothingAtAllBeforeTheFirstNewGame) {
+// Whatever it is given before the first new game changes nothing at all; in a
+// match, a card outside the hand is refused and changes nothing either.
+TEST(PlayCard, DoesNothingBeforeTheFirstNewGameAndRejectsCardsOutsideTheHand) {
     MatchState state;
     SnapshotBoard board;
     PlayCard(state, board, 5);
     EXPECT_EQ(state, MatchState{});
     EXPECT_EQ(board, SnapshotBoard{});
-}
 
-TEST(PlayCard, RejectsCardsOutsideTheHandAndChangesNothing) {
     DealtMatch match({1, 2, 3, 4, 5, 6, 7, 8, 9});
     match.state.PlayerCard[5] = 3; // stale entry of an earlier match: not "played"
     match.play({3});

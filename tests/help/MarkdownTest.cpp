@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Help-file Markdown as the Windows help engine reads it: each construct, the costliest shapes,
+// Help-file Markdown as the Windows help engine reads it: each construct, the widest table,
 // any bytes.
 #include "helpfile/Markdown.h"
 
@@ -78,31 +78,19 @@ TEST(ReadMarkdown, ReadsEachConstructTheSameWithLfAndCrLf) {
     }
 }
 
-// The costliest shapes within the caps (timed in bench/help_wine.sh), each one
-// block; a table as wide as the file allows is cut to 32 columns, not padded
-// into hundreds of megabytes.
-TEST(ReadMarkdown, ReadsTheCostliestShapesAsOneBlock) {
-    const auto repeat = [](std::string_view text, int times) {
-        std::string out;
-        while (times-- > 0) {
-            out += text;
-        }
-        return out;
-    };
-    for (const std::string& markdown :
-         {repeat("あ", 21'000), "**" + repeat("あ", 21'000), repeat(">", 5'000),
-          repeat("**", 20'000), repeat("some words of a wrapped paragraph\n", 990),
-          repeat("| a |\n", 990), "|\n" + repeat("|-", 10'000) + repeat("\n|", 990)}) {
-        const std::vector<Block> blocks = readMarkdown(markdown);
-        ASSERT_EQ(blocks.size(), 1u);
-        if (blocks[0].kind == Block::Kind::Table) {
-            EXPECT_EQ(blocks[0].rows.size(), 991u); // cut to 32 columns
-            EXPECT_EQ(blocks[0].rows[990].size(), 32u);
-        } else {
-            ASSERT_EQ(blocks[0].text.size(), 1u); // one span, plain
-            EXPECT_FALSE(blocks[0].text[0].strong);
-        }
-    }
+// A table as wide as a file within the caps allows is cut to 32 columns, not
+// padded into hundreds of megabytes. The costliest files' time is
+// bench/help_wine.sh's; the other shapes it times read as the construct table says.
+TEST(ReadMarkdown, CutsTheWidestTableToThirtyTwoColumns) {
+    std::string markdown = "|\n";
+    for (int column = 0; column < 10'000; ++column)
+        markdown += "|-";
+    for (int row = 0; row < 990; ++row)
+        markdown += "\n|";
+    const std::vector<Block> blocks = readMarkdown(markdown);
+    ASSERT_EQ(blocks.size(), 1u);
+    EXPECT_EQ(blocks[0].rows.size(), 991u);
+    EXPECT_EQ(blocks[0].rows[990].size(), 32u);
 }
 
 // Any bytes at all: read within bounds (the sanitizer build checks) into well-formed blocks.

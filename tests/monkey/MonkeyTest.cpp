@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -29,7 +28,7 @@ std::uint64_t envNumber(const char* name, std::uint64_t fallback) {
 
 using testing::SnapshotBoard;
 
-enum class Action { PlayHand, ClickBoard, NewGame, Help, About, AboutOK, AboutKey, AboutCloseBox };
+enum class Action { PlayHand, ClickBoard, NewGame, Help, About, AboutClose };
 
 // Drives the real windows with random user actions and checks after each one
 // that the windows agree with a shadow engine and the board it drew.
@@ -58,9 +57,8 @@ protected:
 
     void performRandomAction() {
         using enum Action;
-        const int closing = aboutOpen() ? 1 : 0;
         // New games come often once a match is over, rarely in the middle of one.
-        const std::array weights{60, 20, live() ? 1 : 30, 2, 2, closing, closing, closing};
+        const std::array weights{60, 20, live() ? 1 : 30, 2, 2, aboutOpen() ? 3 : 0};
         const auto action = static_cast<Action>(
             std::discrete_distribution<int>(weights.begin(), weights.end())(random));
         if (action <= ClickBoard)
@@ -69,11 +67,7 @@ protected:
             std::array{form.menu().start, form.menu().zamut,
                        form.menu().version}[int(action) - int(NewGame)]
                 ->trigger();
-        else if (action == AboutOK)
-            QTest::mouseClick(game.about()->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
-        else if (action == AboutKey)
-            QTest::keyClick(game.about(), keys[uniform(0, 2)]);
-        else
+        else // by its close box; OK, Enter and Esc are the About window's test's
             game.about()->close();
         QCoreApplication::processEvents();
         if (action == NewGame) {
@@ -85,7 +79,7 @@ protected:
             mirrored = uniform(1, 20) == 1;
         }
         helpRequests += action == Help ? 1 : 0;
-        aboutExpectedOpen = action == About || (aboutExpectedOpen && action < AboutOK);
+        aboutExpectedOpen = action == About || (aboutExpectedOpen && action != AboutClose);
         aboutMade = aboutMade || action == About; // the first About command makes it
     }
 
@@ -135,17 +129,15 @@ protected:
             1);
         ASSERT_EQ(aboutOpen(), aboutExpectedOpen);
         ASSERT_EQ(game.about() != nullptr, aboutMade);
+        // One request a command; what it asks for is the screen-reader test's, which opens
+        // the help from the real game and reads it.
         ASSERT_EQ(help->requests.size(), helpRequests);
-        if (!help->requests.empty()) { // the contents of help.hlp, every time
-            ASSERT_EQ(help->requests.back().arguments, (QStringList{"help.hlp", "3"}));
-        }
         ASSERT_TRUE(fatalErrors.isEmpty()) << fatalErrors.join(u'\n').toStdString();
     }
 
     inline static QtMessageHandler previousHandler = nullptr;
     static constexpr std::array buttons{Qt::LeftButton, Qt::LeftButton, Qt::RightButton,
                                         Qt::MiddleButton, Qt::BackButton};
-    static constexpr std::array keys{Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter};
     static std::uint64_t runSeed() {
         static const std::uint64_t seed = envNumber(
             "MONKEY_SEED", static_cast<std::uint64_t>(

@@ -12,8 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-
 namespace zamut::testing {
 
 // The whole game as start-up makes it, board shown offscreen, with help
@@ -29,15 +27,6 @@ protected:
     // Where a widget stands on the board (the window's client area).
     QRect boardRect(const QWidget* widget) const {
         return {widget->mapTo(form.centralWidget(), QPoint(0, 0)), widget->size()};
-    }
-    static void click(QWidget* widget, Qt::MouseButton button = Qt::LeftButton) {
-        QTest::mouseClick(widget, button, {}, widget->rect().center());
-    }
-
-    // Starts a match from the menu in which the computer plays `order`.
-    void newMatch(const std::array<int, 9>& order) {
-        generator.nextDeal(order);
-        form.menu().start->trigger();
     }
     bool shows(ImageId id, int picture) const {
         return form.image(id)->picture().cacheKey() ==

@@ -1,19 +1,28 @@
 // SPDX-License-Identifier: MIT
-// The help window and the help engine run as the game runs it.
+// The help as the game asks for it, through the common dialog and the
+// detached launcher, and the help window and the help engine run as the game
+// runs it.
+#include "RecordingHelpLauncher.h"
+#include "qt/help/CommonDialog.h"
 #include "qt/help/HelpInstance.h"
 #include "qt/help/HelpView.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
+#include <QMessageBox>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
+#include <QTimer>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -28,6 +37,47 @@
 
 namespace zamut {
 namespace {
+
+// The engine runs on its own: the game never waits for it to end.
+TEST(DetachedHelpLauncher, ReturnsWhileTheEngineRunsAndFailsWhenItCannotStart) {
+    const QTemporaryDir scratch;
+    const QString ended = scratch.filePath("ended");
+    ASSERT_TRUE(DetachedHelpLauncher().start("/bin/sh",
+                                             {"-c", "sleep 5; touch \"$0\" 2>/dev/null", ended}));
+    EXPECT_FALSE(QFileInfo::exists(ended)) << "Start waited for the engine to end";
+    EXPECT_FALSE(DetachedHelpLauncher().start(scratch.filePath("no-such-zamut-help"), {}));
+}
+
+// A missing engine costs the player nothing but a message.
+TEST(CommonDialog, ShowHelpStartsTheEngineBesideTheProgramOrSaysWhyWithoutStoppingTheGame) {
+    QWidget board;
+    board.show();
+    auto* launcher = new RecordingHelpLauncher;
+    CommonDialog dialog(std::unique_ptr<HelpLauncher>(launcher), &board);
+    const QString engine = QCoreApplication::applicationDirPath() + "/zamut-help";
+    dialog.HelpFile = "other.hlp";
+    dialog.HelpCommand = 1;
+    dialog.ShowHelp();
+    ASSERT_EQ(launcher->requests.size(), 1u);
+    EXPECT_EQ(launcher->requests[0].program, engine);
+    EXPECT_EQ(launcher->requests[0].arguments, (QStringList{"other.hlp", "1"}));
+
+    launcher->succeeds = false;
+    // A nested event loop inside ShowHelp would run this before it returns.
+    bool loopRanInside = false;
+    QTimer::singleShot(0, &board, [&loopRanInside] { loopRanInside = true; });
+    dialog.ShowHelp();
+    EXPECT_FALSE(loopRanInside);
+    dialog.ShowHelp();
+
+    const auto boxes = board.findChildren<QMessageBox*>();
+    ASSERT_EQ(boxes.size(), 1) << "a repeated failure reuses the open message";
+    EXPECT_TRUE(boxes[0]->isVisible());
+    EXPECT_EQ(boxes[0]->windowModality(), Qt::NonModal);
+    const QString text = boxes[0]->text();
+    EXPECT_TRUE(text.startsWith("ヘルプを表示できませんでした。") && text.contains(engine))
+        << qPrintable(text);
+}
 
 constexpr int WaitMs = 20000;
 
@@ -157,35 +207,22 @@ protected:
     std::vector<std::unique_ptr<QProcess>> engines_;
 };
 
-// A window showing a failure takes no later request, which may find the file.
-TEST_F(HelpEngine, ReportsAMissingOrBrokenFileInAWindowOfItsOwn) {
-    EXPECT_EQ(log(start()), "failed help.hlp");
-    const std::string path = put(cwd_ + "/help.hlp", "\x7F\x45LF\x02\x01\x01");
-    EXPECT_EQ(log(start()), "failed " + path);
-    put(cwd_ + "/help.hlp");
-    EXPECT_EQ(log(start()), "shown " + path);
-    EXPECT_FALSE(engines_.back()->waitForFinished(200));
-    for (const auto& engine : engines_)
-        EXPECT_EQ(engine->state(), QProcess::Running);
-}
-
-// The socket's folder: $XDG_RUNTIME_DIR when only the user enters it, else one
-// made for the user in the temp folder (or in /tmp when the temp folder's name
-// leaves no room for a socket's); none when someone else made that one.
+// The socket's folder when $XDG_RUNTIME_DIR is not the user's alone (the
+// engine tests run in one that is): one made for the user in the temp folder
+// (or in /tmp when the temp folder's name leaves no room for a socket's); none
+// when someone else made that one.
 TEST(HelpInstance, KeepsItsSocketWhereOnlyTheUserReaches) {
     const QTemporaryDir root;
     const QString own = QString("zamut-help-%1").arg(::getuid());
-    const QString run = root.filePath("run"), openRun = root.filePath("open-run"),
-                  tmp = root.filePath("tmp"), longTmp = root.filePath(QString(120, 'x'));
-    ASSERT_TRUE(QDir().mkdir(run, QFile::ExeOwner | QFile::ReadOwner | QFile::WriteOwner) &&
-                QDir().mkdir(openRun, QFile::ExeOwner | QFile::ReadOwner | QFile::WriteOwner |
+    const QString openRun = root.filePath("open-run"), tmp = root.filePath("tmp"),
+                  longTmp = root.filePath(QString(120, 'x'));
+    ASSERT_TRUE(QDir().mkdir(openRun, QFile::ExeOwner | QFile::ReadOwner | QFile::WriteOwner |
                                           QFile::ReadOther | QFile::ExeOther) &&
                 QDir().mkpath(longTmp) && QDir().mkpath(tmp + "/other/" + own));
     ASSERT_EQ(::chmod((tmp + "/other/" + own).toLocal8Bit().constData(), 0777), 0);
     const struct {
         QString runtime, temp, folder;
     } cases[] = {
-        {run, tmp, run},
         {openRun, tmp, tmp + '/' + own},
         {"", longTmp, "/tmp/" + own},
         {"", tmp + "/other", ""},
@@ -201,14 +238,21 @@ TEST(HelpInstance, KeepsItsSocketWhereOnlyTheUserReaches) {
     EXPECT_TRUE(QDir(openRun).isEmpty());
 }
 
-// The installed help file, found from the engine's own folder, gets one
-// window: a second request goes to the first window over a socket that only
-// the user may connect to, and that goes with the engine.
-TEST_F(HelpEngine, OneWindowPerFileOverASocketOnlyTheUserReaches) {
-    const std::string path = put(share_ + "/help.hlp");
+// A missing or broken file gets a window of its own, which takes no later
+// request: that one may find the file. The installed help file, found from
+// the engine's own folder, gets one window: a second request goes to the
+// first window over a socket that only the user may connect to, and that goes
+// with the engine.
+TEST_F(HelpEngine, OneWindowPerFileOverASocketOnlyTheUserReachesAndOneForEachFailure) {
+    EXPECT_EQ(log(start()), "failed help.hlp");
+    const std::string path = put(share_ + "/help.hlp", "\x7F\x45LF\x02\x01\x01");
+    EXPECT_EQ(log(start()), "failed " + path);
+    put(share_ + "/help.hlp");
     const QFileInfo socket(HelpInstance::serverPath(QString::fromStdString(path), run_));
     QProcess& first = start();
     ASSERT_EQ(log(first), "shown " + path);
+    for (const auto& engine : engines_)
+        EXPECT_EQ(engine->state(), QProcess::Running);
     QProcess& second = start();
     ASSERT_TRUE(second.waitForFinished(WaitMs));
     EXPECT_EQ(second.exitCode(), 0);
@@ -223,15 +267,11 @@ TEST_F(HelpEngine, OneWindowPerFileOverASocketOnlyTheUserReaches) {
     EXPECT_FALSE(QFileInfo::exists(socket.filePath())) << "left after SIGTERM";
 }
 
-// Something in the socket's place that is no socket, a server that never
-// answers or one that another user runs never takes a request.
+// An engine waits for the one claiming its file; a server that never answers,
+// or one that another user runs, never takes a request.
 TEST_F(HelpEngine, NeverHandsARequestToAnotherUser) {
     const std::string path = put(cwd_ + "/help.hlp");
     const QString socket = HelpInstance::serverPath(QString::fromStdString(path), run_);
-    put(socket, "raise\n");
-    EXPECT_EQ(log(start()), "shown " + path);
-    EXPECT_EQ(log(start()), "forwarded " + path) << "the stale file is replaced by a server";
-    stop();
     // An engine waits while another claims the file, then asks the server
     // that engine set up meanwhile.
     QLockFile claimed(socket + ".lock");
