@@ -10,8 +10,6 @@
 
 #include <oleacc.h>
 
-#include <exception>
-
 namespace zamut::win {
 
 namespace {
@@ -215,20 +213,14 @@ public:
 private:
     ~ClientObject() = default;
 
-    // Runs `read` on the control while it lives. No failure may cross into
-    // the caller's COM frames: it ends the program, as in a window procedure.
+    // Runs `read` on the control while it lives, guarded as a window
+    // procedure is.
     template <typename Read> HRESULT answer(Read read) const {
         auto* source = static_cast<AccessibleSource*>(GetPropW(window_, SourceProperty));
         if (source == nullptr) {
             return RPC_E_DISCONNECTED;
         }
-        try {
-            return read(*source);
-        } catch (const std::exception& error) {
-            reportFatalErrorAndExit(error.what());
-        } catch (...) {
-            reportFatalErrorAndExit("unknown error");
-        }
+        return guarded([&] { return read(*source); });
     }
 
     static HRESULT text(const std::wstring& value, BSTR* out) {
@@ -268,11 +260,7 @@ private:
     static LRESULT CALLBACK procedure(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
         auto* self = static_cast<PressableButton*>(GetPropW(button, ButtonProperty));
         if (message == WM_GETOBJECT) {
-            try {
-                return answerGetObject(button, *self, wParam, lParam);
-            } catch (const std::exception& error) { // no failure crosses the system's frames
-                reportFatalErrorAndExit(error.what());
-            }
+            return guarded([&] { return answerGetObject(button, *self, wParam, lParam); });
         }
         const WNDPROC previous = self->previous_;
         if (message == WM_NCDESTROY) {

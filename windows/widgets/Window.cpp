@@ -118,7 +118,7 @@ LRESULT Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CALLBACK Window::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    try {
+    return guarded([&]() -> LRESULT {
         if (message == WM_NCCREATE) {
             auto* window =
                 static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
@@ -137,11 +137,7 @@ LRESULT CALLBACK Window::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
             window->hwnd_ = nullptr;
         }
         return result;
-    } catch (const std::exception& error) {
-        reportFatalErrorAndExit(error.what());
-    } catch (...) {
-        reportFatalErrorAndExit("unknown error");
-    }
+    });
 }
 
 } // namespace zamut::win

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <exception>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -20,6 +21,18 @@ void setFailureTitle(std::wstring title);
 
 // The standard error box, then the process ends with status 1.
 [[noreturn]] void reportFatalErrorAndExit(std::string_view what);
+
+// Runs `body` where no failure may cross into the system's frames (a window
+// procedure, a call from a screen reader): a failure ends the program.
+template <typename Body> auto guarded(Body body) -> decltype(body()) {
+    try {
+        return body();
+    } catch (const std::exception& error) {
+        reportFatalErrorAndExit(error.what());
+    } catch (...) {
+        reportFatalErrorAndExit("unknown error");
+    }
+}
 
 class Window : public AccessibleSource {
 public:
