@@ -114,14 +114,11 @@ TEST_F(Board, ACardReleasedOffItselfIsNotPlayed) {
     EXPECT_EQ(form.state().CurrentRound, 1);
 }
 
-TEST_F(Board, DisabledCardsLookLikeEnabledOnesWithTheGreenInTheirCorners) {
+// How a card is drawn over the green is the pixel-scale test's.
+TEST_F(Board, DisabledCardsLookLikeEnabledOnes) {
     const QImage disabled = form.image(handImage(3))->grab().toImage();
     form.menu().start->trigger();
     EXPECT_EQ(form.image(handImage(3))->grab().toImage(), disabled);
-    const QImage panel = named("Picture2")->grab().toImage();
-    const QPoint corner = form.image(handImage(3))->mapTo(named("Picture2"), QPoint(0, 0));
-    EXPECT_EQ(panel.pixelColor(corner), QColor(0, 128, 0));
-    EXPECT_EQ(panel.pixelColor(corner + QPoint(12, 3)), QColor(Qt::white));
 }
 
 // The longest verdict, in the real font, wraps clear of the score panel on
