@@ -89,20 +89,18 @@ TEST_F(Board, LabelsTakeTheirSizesAndColours) {
     }
 }
 
+// That each item runs its command is the screen-reader test's, which picks
+// them by their captions.
 TEST_F(Board, MenusHoldTheFourCommandsInOrderWithoutShortcuts) {
     QStringList captions;
-    QList<QAction*> items;
     for (QAction* menu : form.menuBar()->actions()) {
         captions << menu->text();
         for (QAction* item : menu->menu()->actions()) {
             captions << item->text();
-            items << item;
             EXPECT_TRUE(item->shortcut().isEmpty());
         }
     }
     EXPECT_EQ(captions.join(u'|'), "ゲーム|新規ゲーム|終了|ヘルプ|ザムトについて|バージョン");
-    const Form1::MenuItems& menu = form.menu();
-    EXPECT_EQ(items, (QList<QAction*>{menu.start, menu.end, menu.zamut, menu.version}));
 }
 
 // Other buttons, played cards and the rows are the monkey test's; it never
