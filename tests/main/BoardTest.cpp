@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The board window offscreen: places, sizes, colours, menus, pictures and clicks.
+// The board window offscreen: places, sizes, colours, menus, pictures (also on
+// high-density screens) and clicks.
 #include "GameFixture.h"
 
 #include "design/BoardLayout.h"
@@ -8,6 +9,8 @@
 #include <QFontInfo>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
+#include <QSet>
 
 namespace zamut {
 namespace {
@@ -23,6 +26,14 @@ QPoint at(layout::Point point) {
 }
 QRect rect(layout::Box box) {
     return {px(box.left), px(box.top), px(box.width), px(box.height)};
+}
+
+QSet<QRgb> colours(const QImage& image) {
+    QSet<QRgb> found;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            found.insert(image.pixel(x, y));
+    return found;
 }
 
 TEST_F(Board, EveryControlStandsInPlaceWhateverTheWindowSize) {
@@ -112,11 +123,29 @@ TEST_F(Board, ACardReleasedOffItselfIsNotPlayed) {
     EXPECT_EQ(form.state().CurrentRound, 1);
 }
 
-// How a card is drawn over the green is the pixel-scale test's.
+// How a card is drawn over the green is the scaled pictures' test's, next.
 TEST_F(Board, DisabledCardsLookLikeEnabledOnes) {
     const QImage disabled = form.image(handImage(3))->grab().toImage();
     form.menu().start->trigger();
     EXPECT_EQ(form.image(handImage(3))->grab().toImage(), disabled);
+}
+
+// Run alone, under QT_SCALE_FACTOR 2 and 1.5: the card pictures are enlarged
+// as pixel blocks, never smoothed into colours the picture does not have.
+TEST_F(Board, CardPicturesStayCrispWhenScaled) {
+    const double scale = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble();
+    ASSERT_GT(scale, 1.0) << "set QT_SCALE_FACTOR";
+    // The picture as it shows over the hand's green.
+    QImage seen(form.picture(9).size(), QImage::Format_ARGB32);
+    seen.fill(QColor(0, 128, 0));
+    QPainter(&seen).drawPixmap(0, 0, form.picture(9));
+    const QImage shown =
+        form.image(handImage(9))->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(shown.size(), (QSizeF(seen.size()) * scale).toSize());
+    EXPECT_TRUE(colours(seen).contains(colours(shown))) << "blended colours";
+    if (scale == std::floor(scale)) {
+        EXPECT_EQ(shown, seen.scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    }
 }
 
 // The longest verdict, in the real font, wraps clear of the score panel on
