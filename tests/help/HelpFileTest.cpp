@@ -19,11 +19,8 @@ namespace fs = std::filesystem;
 
 class HelpFileRules : public testing::Test {
 protected:
-    void SetUp() override {
-        root_ = fs::temp_directory_path() / ("helpfile-" + std::to_string(std::random_device()()));
-        fs::create_directories(root_);
-    }
-    void TearDown() override { fs::remove_all(root_); }
+    HelpFileRules() { fs::create_directories(root_); }
+    ~HelpFileRules() override { fs::remove_all(root_); }
 
     fs::path put(const fs::path& name, const std::string& bytes) {
         const fs::path path = root_ / name;
@@ -32,7 +29,8 @@ protected:
         return path;
     }
 
-    fs::path root_;
+    const fs::path root_ =
+        fs::temp_directory_path() / ("helpfile-" + std::to_string(std::random_device()()));
 };
 
 TEST(HelpFile, ShippedHelpFileLoadsAndUsesTheGamesTexts) {
