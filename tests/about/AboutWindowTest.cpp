@@ -17,14 +17,10 @@
 namespace zamut {
 namespace {
 
-class AboutWindow : public ::testing::Test {
-protected:
-    frmAbout about{QStringLiteral("ザムト"), QPixmap(24, 34)};
-    QPushButton* const ok = about.findChild<QPushButton*>("cmdOK");
-};
-
 // Enter, Esc and the mouse all end in cmdOK's Click; the close box does not.
-TEST_F(AboutWindow, EveryWayOfClosingUnloadsItAndTheNextShowLoadsItAgain) {
+TEST(AboutWindow, EveryWayOfClosingUnloadsItAndTheNextShowLoadsItAgain) {
+    frmAbout about(QStringLiteral("ザムト"), QPixmap(24, 34));
+    QPushButton* const ok = about.findChild<QPushButton*>("cmdOK");
     const struct {
         const char* way;
         std::function<void()> unload;
@@ -32,8 +28,8 @@ TEST_F(AboutWindow, EveryWayOfClosingUnloadsItAndTheNextShowLoadsItAgain) {
     } unloads[] = {
         {"Enter", [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); }, 1},
         {"Esc", [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); }, 1},
-        {"OK", [this] { QTest::mouseClick(ok, Qt::LeftButton); }, 1},
-        {"close box", [this] { about.close(); }, 0},
+        {"OK", [ok] { QTest::mouseClick(ok, Qt::LeftButton); }, 1},
+        {"close box", [&about] { about.close(); }, 0},
     };
     for (const auto& [way, unload, clicks] : unloads) {
         // Enter and Esc reach cmdOK as the button holding the focus; that it
@@ -52,7 +48,8 @@ TEST_F(AboutWindow, EveryWayOfClosingUnloadsItAndTheNextShowLoadsItAgain) {
     }
 }
 
-TEST_F(AboutWindow, ControlsStandWhereTheDesignPutsThem) {
+TEST(AboutWindow, ControlsStandWhereTheDesignPutsThem) {
+    const frmAbout about(QStringLiteral("ザムト"), QPixmap(24, 34));
     // A label sized to its text stands at its point; the icon's edge holds
     // the 24 x 34 picture.
     constexpr int edge = 2 * about::IconEdge;

@@ -11,16 +11,15 @@
 namespace zamut {
 namespace {
 
-class GameWindows : public testing::GameFixture {
-protected:
-    // Runs the event loop with `steps` queued, as the user would do them; a
-    // stuck loop gives up after two seconds with status 99.
-    static int runEventLoop(const std::function<void()>& steps) {
-        QTimer::singleShot(0, steps);
-        QTimer::singleShot(2000, [] { QCoreApplication::exit(99); });
-        return QApplication::exec();
-    }
-};
+using GameWindows = testing::GameFixture;
+
+// Runs the event loop with `steps` queued, as the user would do them; a stuck
+// loop gives up after two seconds with status 99.
+int runEventLoop(const std::function<void()>& steps) {
+    QTimer::singleShot(0, steps);
+    QTimer::singleShot(2000, [] { QCoreApplication::exit(99); });
+    return QApplication::exec();
+}
 
 // The application ends with its last window: the board closed alone, or
 // after About, or the exit command in the middle of a match with About open.

@@ -160,7 +160,6 @@ protected:
                     QDir().mkdir(run_, QFile::ExeOwner | QFile::ReadOwner | QFile::WriteOwner) &&
                     QFile::copy(ZAMUT_HELP_ENGINE_PATH, bin_ + "/zamut-help"));
         ASSERT_EQ(::mkfifo((cwd_ + "/fifo").toLocal8Bit().constData(), 0600), 0);
-        env_ << "XDG_RUNTIME_DIR=" + run_ << "TMPDIR=" + tmp_;
     }
     void TearDown() override { stop(); }
 
@@ -179,7 +178,8 @@ protected:
         QProcess& engine = *engines_.emplace_back(std::make_unique<QProcess>());
         QStringList environment = QProcess::systemEnvironment();
         environment.removeIf([](const QString& v) { return v.startsWith("XDG_RUNTIME_DIR="); });
-        engine.setEnvironment(environment << "QT_LOGGING_RULES=zamut.help.info=true" << env_);
+        engine.setEnvironment(environment << "QT_LOGGING_RULES=zamut.help.info=true"
+                                          << "XDG_RUNTIME_DIR=" + run_ << "TMPDIR=" + tmp_);
         engine.setWorkingDirectory(cwd_);
         engine.setReadChannel(QProcess::StandardError);
         engine.start(bin_ + "/zamut-help", {"help.hlp", "3"});
@@ -203,7 +203,6 @@ protected:
     const QString cwd_ = root_.filePath("cwd");
     const QString run_ = root_.filePath("run");
     const QString tmp_ = root_.filePath("tmp");
-    QStringList env_;
     std::vector<std::unique_ptr<QProcess>> engines_;
 };
 

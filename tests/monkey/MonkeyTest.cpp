@@ -144,8 +144,7 @@ protected:
                                std::chrono::system_clock::now().time_since_epoch().count()));
         return seed;
     }
-    const std::uint64_t seed = runSeed();
-    std::mt19937_64 random{seed};
+    std::mt19937_64 random{runSeed()};
 
     MatchState shadow;
     SnapshotBoard snapshot;
@@ -160,18 +159,18 @@ TEST_F(Monkey, RandomUserActionsKeepBoardScoreAndWindowsConsistent) {
     const auto actions = envNumber("MONKEY_ACTIONS", 100'000);
     const auto deadline =
         std::chrono::steady_clock::now() + std::chrono::seconds(envNumber("MONKEY_SECONDS", 90));
-    std::cout << "MONKEY_SEED=" << seed << std::endl;
+    std::cout << "MONKEY_SEED=" << runSeed() << std::endl;
     std::uint64_t done = 0;
     check(); // the fresh board
     for (; done < actions && std::chrono::steady_clock::now() < deadline; ++done) {
         performRandomAction();
         check();
-        ASSERT_FALSE(HasFatalFailure()) << "MONKEY_SEED=" << seed << ", action " << done;
+        ASSERT_FALSE(HasFatalFailure()) << "MONKEY_SEED=" << runSeed() << ", action " << done;
     }
     std::cout << done << " actions, " << finishedMatches << " matches played out" << std::endl;
     // A run cut short by the clock must still have done real work.
-    EXPECT_GE(done, std::min<std::uint64_t>(actions, 5'000)) << "MONKEY_SEED=" << seed;
-    EXPECT_GE(finishedMatches, done / 200) << "MONKEY_SEED=" << seed;
+    EXPECT_GE(done, std::min<std::uint64_t>(actions, 5'000)) << "MONKEY_SEED=" << runSeed();
+    EXPECT_GE(finishedMatches, done / 200) << "MONKEY_SEED=" << runSeed();
 }
 
 } // namespace
