@@ -25,13 +25,10 @@ struct View {
     // Where none does, the count wraps round to a character of the page's
     // title, at a size no other line is checked for.
     CHARFORMAT2W format(const std::wstring& text) const {
-        const std::wstring all = windowText(edit());
         // One character a line break, as the control counts, and one before
         // the first line, so that every line follows one.
-        std::wstring shown = L"\r";
-        for (const wchar_t c : all)
-            if (c != L'\n')
-                shown += c;
+        std::wstring shown = L"\r" + windowText(edit());
+        std::erase(shown, L'\n');
         const auto last = static_cast<LONG>(shown.find(L'\r' + text) + text.size() - 1);
         CHARRANGE range{last, last + 1};
         SendMessageW(edit(), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
