@@ -88,7 +88,7 @@ TEST_F(Board, EveryControlStandsInPlace) {
         EXPECT_EQ(clientArea(picture(n), picture(n)),
                   place({0, 0}, px(box.width) - 4, px(box.height) - 4));
     }
-    // Label1 is empty before the first game.
+    // Label1 is hidden while empty, as before the first game.
     const std::vector<std::pair<int, std::string>> labels{
         {7, place(layout::Label7, 34, 16)}, {8, place(layout::Label8, 44, 16)},
         {2, place(layout::Label2, 34, 16)}, {5, place(layout::Label5, 44, 16)},
