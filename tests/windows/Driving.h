@@ -28,13 +28,12 @@ inline std::wstring winePath(const char* unixPath) {
 
 // A program started as a process of its own, ended at the latest with this.
 struct Process {
-    explicit Process(const std::wstring& program, const std::wstring& arguments = L"",
-                     const wchar_t* folder = nullptr) {
+    explicit Process(const std::wstring& program, const std::wstring& arguments = L"") {
         std::wstring commandLine = L"\"" + program + L"\" " + arguments;
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                            nullptr, folder, &startup, &info))
+                            nullptr, nullptr, &startup, &info))
             throw std::runtime_error("the program does not start: " +
                                      std::to_string(GetLastError()));
     }

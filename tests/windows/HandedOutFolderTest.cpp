@@ -18,10 +18,9 @@ TEST(HandedOutFolder, StartsAMatchAndOpensItsOwnHelp) {
     for (const WORD command : {Form1::start, Form1::zamut})
         PostMessageW(board, WM_COMMAND, MAKEWPARAM(command, 0), 0);
     const HWND help = waitForWindow(L"ZamutHelp");
-    EXPECT_NE(help, nullptr) << "no help";
     EXPECT_TRUE(windowText(FindWindowExW(help, nullptr, L"RICHEDIT50W", nullptr))
                     .starts_with(L"ザムト ヘルプ\r"))
-        << "the game's own help, not the one where it was started";
+        << "no help, or not the game's own but the one where it was started";
     PostMessageW(help, WM_CLOSE, 0, 0);
     PostMessageW(board, WM_COMMAND, MAKEWPARAM(Form1::end, 0), 0);
     EXPECT_TRUE(waitFor([] { return windowsOf(L"ZamutHelp").empty(); }));

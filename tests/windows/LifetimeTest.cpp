@@ -7,7 +7,6 @@
 #include "windows/main/Form1.h"
 
 #include "design/AboutLayout.h"
-#include "windows/widgets/GameFont.h"
 
 #include "Driving.h"
 
@@ -59,33 +58,21 @@ struct ScreenDpi {
     }
 };
 
-// The height of a line of the game font at a size in pixels, measured here.
-LONG lineHeight(int pixels, bool bold) {
-    const HFONT font = createGameFont(pixels, bold);
-    const HDC dc = GetDC(nullptr);
-    const HGDIOBJ old = SelectObject(dc, font);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
-    DeleteObject(font);
-    return metrics.tmHeight;
-}
-
 // The board and the About window laid out for the screen at 96, 144 (150 %,
 // where the design's halves round away from zero) and 192 dpi. The board
 // keeps its designed proportions, and its pictures, the back on the board and
 // a face in the hand's panel, show the green through their corners and are
 // enlarged by the whole factor that fits, each picture pixel a square block.
 // About: its client area and each control's corner by the design's rule, the
-// title and text lines in the game font at the design's points, and the icon
-// enlarged as the cards are.
+// title and text lines as high as a line of the game font at the design's
+// points (Monapo's: 14.25 pt bold and 9 pt), and the icon enlarged as the
+// cards are.
 TEST(HighDpi, TheBoardAndTheAboutWindowScaleAndTheirPicturesStayCrisp) {
     SetProcessDPIAware(); // the other program's windows in real pixels
-    for (const auto& [dpi, board, card, client] :
-         {std::tuple(96, "0,0 453x358", "0,0 24x34", "156,129 382x237"),
-          std::tuple(144, "0,0 680x537", "0,0 36x51", "234,194 573x355"),
-          std::tuple(192, "0,0 906x716", "0,0 48x68", "312,258 764x474")}) {
+    for (const auto& [dpi, board, card, client, title, line] :
+         {std::tuple(96, "0,0 453x358", "0,0 24x34", "156,129 382x237", 19L, 13L),
+          std::tuple(144, "0,0 680x537", "0,0 36x51", "234,194 573x355", 29L, 18L),
+          std::tuple(192, "0,0 906x716", "0,0 48x68", "312,258 764x474", 38L, 24L)}) {
         const ScreenDpi screen(static_cast<DWORD>(dpi));
         const Program program;
         EXPECT_EQ(clientArea(program.board, program.board), board);
@@ -118,19 +105,17 @@ TEST(HighDpi, TheBoardAndTheAboutWindowScaleAndTheirPicturesStayCrisp) {
         ASSERT_NE(about, nullptr);
         EXPECT_EQ(clientArea(about, nullptr), client);
         // The controls as made: picIcon, Label1 to 4, the two texts, cmdOK.
-        const int text = units::fromCentipoints(about::FontCentipoints, dpi);
         const struct {
             layout::Point at;
             LONG height; // of a label on one line, 0: not one
-        } controls[] = {
-            {about::IconAt, 0},
-            {about::Label1, lineHeight(units::fromCentipoints(about::TitleCentipoints, dpi), true)},
-            {about::Label2, lineHeight(text, false)},
-            {about::Label3, lineHeight(text, false)},
-            {about::Label4, lineHeight(text, false)},
-            {{about::DescriptionBox.left, about::DescriptionBox.top}, 0},
-            {{about::DisclaimerBox.left, about::DisclaimerBox.top}, 0},
-            {{about::OkButton.left, about::OkButton.top}, 0}};
+        } controls[] = {{about::IconAt, 0},
+                        {about::Label1, title},
+                        {about::Label2, line},
+                        {about::Label3, line},
+                        {about::Label4, line},
+                        {{about::DescriptionBox.left, about::DescriptionBox.top}, 0},
+                        {{about::DisclaimerBox.left, about::DisclaimerBox.top}, 0},
+                        {{about::OkButton.left, about::OkButton.top}, 0}};
         const auto px = [dpi](int design) -> LONG {
             return units::pixels(design, units::DesignDpi, dpi);
         };

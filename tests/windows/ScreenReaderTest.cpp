@@ -29,8 +29,7 @@ using zamut::testing::ScriptedGenerator;
 using zamut::testing::SnapshotBoard;
 
 const VARIANT Self = [] {
-    VARIANT self;
-    VariantInit(&self);
+    VARIANT self{};
     self.vt = VT_I4;
     self.lVal = CHILDID_SELF;
     return self;
@@ -118,8 +117,6 @@ TEST(ScreenReader, PlaysAWholeMatchByDefaultActionsAndHearsEachChange) {
     EXPECT_EQ(five.text(&IAccessible::get_accDefaultAction), widen(texts::PressAction));
     EXPECT_EQ(five.number(&IAccessible::get_accState), STATE_SYSTEM_UNAVAILABLE);
     EXPECT_EQ(press(5), S_FALSE);
-    for (const auto& [control, name] : expectedNames(SnapshotBoard()))
-        EXPECT_EQ(Object(control).name(), name);
 
     // A new game from the menu, then nine cards by their actions; what each
     // step left is read back. The computer's cards show one by one.
@@ -152,11 +149,6 @@ TEST(ScreenReader, PlaysAWholeMatchByDefaultActionsAndHearsEachChange) {
             theirs[static_cast<std::size_t>(step - 1)] = computer[computer.size() - 2] - L'0';
         }
     }
-    heard.clear();
-    EXPECT_EQ(press(mine[0]), S_FALSE); // played: nothing happens
-    Sleep(200);
-    pump();
-    EXPECT_TRUE(heard.empty());
     UnhookWinEvent(hook);
 
     // The same steps on the shadow engine: the names after each, and an event
